@@ -1,0 +1,30 @@
+#pragma once
+
+#include "Records.h"
+#include "SQLiteTable.h"
+
+// The question bank store: the only code that issues SQL. Every clause argument is a whole
+// SQL fragment with its keyword ("where chapter=3", "order by random()"), joined verbatim.
+// Every operation raises ESQLiteException on failure, writes included, so no caller can take
+// a failed write for a done one.
+namespace db {
+
+// The one connection to Test.db in the working directory, opened on first use; a failed open
+// raises and is tried again by the next operation.
+TSQLiteDatabase& GetQuestionStore();
+// Drops the connection, so that the next operation opens the bank anew.
+void CloseQuestionStore();
+
+int CountQuestions(const QString& where);
+void LoadQuestions(int limit, const QString& order, const QString& where, examdata& target);
+void LoadExamPaper(examdata& target);
+void UpdateQuestions(const QString& where, const QString& set);
+void InsertScore(const QString& columns, const QString& values);
+void LoadLatestScores(scoredata& target);
+void DeleteAllScores();
+
+// The statement texts, exposed for the tests that pin them down.
+QString SelectQuestionsSql(int limit, const QString& order, const QString& where);
+extern const char* const ExamPaperSql;
+
+} // namespace db
