@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QApplication;
+
+// What the desktop itself provides: colours, fonts and the toolkit's own language.
+namespace platform {
+
+// The background of an unanswered cell: the system's window colour, white by default.
+QColor SystemWindowColor();
+bool FontInstalled(const QString& family); // letter case ignored
+// Maps the fonts the layout names ("宋体", "楷体_GB2312", "Tahoma", "Comic Sans MS") to installed
+// ones where they are missing, so Chinese text never falls back to boxes.
+void InstallDesignFontSubstitutes();
+// Standard buttons read 确定 and 取消.
+void LoadChineseTranslations(QApplication& app);
+
+} // namespace platform
