@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace bank {
+
+// One row of examdata as the school writes it.
+struct TQuestion
+{
+    int id = 0;
+    QString title, a, b, c, d, imgname, result;
+    int chapter = 0, item = 0, difficult = 0, qhlx = 0, iserror = 0;
+
+    bool operator==(const TQuestion&) const = default;
+};
+
+// The examdata columns in table order.
+const QStringList& QuestionColumns();
+// The text of one column of a question, integers in decimal.
+QString ColumnText(const TQuestion& q, const QString& column);
+bool IsIntegerColumn(const QString& column);
+// Sets one column from its text; an integer column takes the already converted value.
+void SetColumn(TQuestion& q, const QString& column, const QString& text, int number);
+
+} // namespace bank
