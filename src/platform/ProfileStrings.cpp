@@ -1,5 +1,6 @@
 #include "ProfileStrings.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -116,7 +117,10 @@ std::optional<int> ParseInteger(const QString& value)
 
 } // namespace
 
-TProfileFile::TProfileFile(const QString& path) : FullPath(QFileInfo(path).absoluteFilePath()) {}
+TProfileFile::TProfileFile(const QString& path)
+    : FullPath(QDir::cleanPath(QFileInfo(path).absoluteFilePath()))
+{
+}
 
 QString TProfileFile::Path() const
 {
