@@ -1,0 +1,122 @@
+#include "Pictograms.h"
+
+#include <QPainterPath>
+#include <QPolygonF>
+
+namespace art {
+
+void Walker(QPainter& p, QPointF base, double height, const QColor& color)
+{
+    const double u = height / 100;
+    auto at = [&](double x, double y) { return base + QPointF(x * u, -y * u); };
+    p.setPen(QPen(color, 11 * u, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(at(-2, 78), at(4, 44));                               // body
+    p.drawPolyline(QPolygonF({at(4, 44), at(-10, 22), at(-20, 4)})); // leading leg
+    p.drawPolyline(QPolygonF({at(4, 44), at(14, 22), at(20, 4)}));   // trailing leg
+    p.setPen(QPen(color, 8 * u, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF({at(-2, 72), at(-14, 58), at(-20, 44)})); // front arm
+    p.drawPolyline(QPolygonF({at(-1, 72), at(10, 58), at(16, 48)}));   // back arm
+    p.setPen(Qt::NoPen);
+    p.setBrush(color);
+    p.drawEllipse(at(-4, 92), 8 * u, 8 * u);
+}
+
+void CarSide(QPainter& p, QPointF base, double length, const QColor& color)
+{
+    const double u = length / 100;
+    auto at = [&](double x, double y) { return base + QPointF(x * u, -y * u); };
+    QPainterPath body;
+    body.moveTo(at(-50, 8));
+    body.lineTo(at(-50, 26));
+    body.lineTo(at(-32, 30));
+    body.lineTo(at(-20, 46));
+    body.lineTo(at(18, 46));
+    body.lineTo(at(32, 30));
+    body.lineTo(at(50, 26));
+    body.lineTo(at(50, 8));
+    body.closeSubpath();
+    QPainterPath windows;
+    windows.moveTo(at(-24, 30));
+    windows.lineTo(at(-16, 41));
+    windows.lineTo(at(-3, 41));
+    windows.lineTo(at(-3, 30));
+    windows.closeSubpath();
+    windows.moveTo(at(3, 30));
+    windows.lineTo(at(3, 41));
+    windows.lineTo(at(15, 41));
+    windows.lineTo(at(24, 30));
+    windows.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(color);
+    p.drawPath(body.subtracted(windows));
+    for (double x : {-28.0, 28.0}) {
+        p.drawEllipse(at(x, 10), 11 * u, 11 * u);
+    }
+}
+
+void CarRear(QPainter& p, QPointF base, double width, const QColor& color)
+{
+    const double u = width / 100;
+    auto at = [&](double x, double y) { return base + QPointF(x * u, -y * u); };
+    p.setPen(Qt::NoPen);
+    p.setBrush(color);
+    p.drawRect(QRectF(at(-40, 18), at(-24, 0)));
+    p.drawRect(QRectF(at(24, 18), at(40, 0)));
+    QPainterPath body;
+    body.addRoundedRect(QRectF(at(-50, 52), at(50, 12)), 8 * u, 8 * u);
+    QPainterPath cabin;
+    cabin.moveTo(at(-38, 50));
+    cabin.lineTo(at(-28, 80));
+    cabin.lineTo(at(28, 80));
+    cabin.lineTo(at(38, 50));
+    cabin.closeSubpath();
+    QPainterPath window;
+    window.moveTo(at(-30, 54));
+    window.lineTo(at(-23, 74));
+    window.lineTo(at(23, 74));
+    window.lineTo(at(30, 54));
+    window.closeSubpath();
+    p.drawPath(body.united(cabin).subtracted(window));
+}
+
+void Horn(QPainter& p, QPointF centre, double size, const QColor& color)
+{
+    const double u = size / 100;
+    auto at = [&](double x, double y) { return centre + QPointF(x * u, y * u); };
+    QPainterPath horn;
+    horn.moveTo(at(-46, -10));
+    horn.lineTo(at(-6, -10));
+    horn.lineTo(at(40, -40));
+    horn.lineTo(at(40, 40));
+    horn.lineTo(at(-6, 10));
+    horn.lineTo(at(-46, 10));
+    horn.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(color);
+    p.drawPath(horn);
+    p.drawRect(QRectF(at(-52, -16), at(-40, 16)));
+}
+
+void Locomotive(QPainter& p, QPointF base, double length, const QColor& color)
+{
+    const double u = length / 100;
+    auto at = [&](double x, double y) { return base + QPointF(x * u, -y * u); };
+    QPainterPath engine;
+    engine.addRoundedRect(QRectF(at(-44, 46), at(16, 18)), 6 * u, 6 * u); // boiler
+    engine.addRect(QRectF(at(16, 70), at(48, 18)));                       // cab
+    engine.addRect(QRectF(at(12, 76), at(52, 68)));                       // cab roof
+    engine.addPolygon(QPolygonF({at(-36, 46), at(-38, 66), at(-24, 66), at(-26, 46)}));
+    engine.addPolygon(QPolygonF({at(-44, 20), at(-54, 4), at(-40, 4)})); // cow-catcher
+    QPainterPath window;
+    window.addRect(QRectF(at(24, 62), at(40, 50)));
+    engine.setFillRule(Qt::WindingFill);
+    p.setPen(Qt::NoPen);
+    p.setBrush(color);
+    p.drawPath(engine.simplified().subtracted(window));
+    for (double x : {-28.0, -8.0, 30.0}) {
+        p.drawEllipse(at(x, 10), 10 * u, 10 * u);
+    }
+}
+
+} // namespace art

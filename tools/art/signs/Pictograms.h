@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QColor>
+#include <QPainter>
+#include <QPointF>
+
+// Silhouettes shared by several signs, each drawn in one colour and placed by the point
+// named in its parameters.
+namespace art {
+
+// A person walking to the left, feet on the ground at base.
+void Walker(QPainter& p, QPointF base, double height, const QColor& color);
+// A car seen from the side, facing right, wheels resting on base.
+void CarSide(QPainter& p, QPointF base, double length, const QColor& color);
+// A car seen from behind, wheels resting on base.
+void CarRear(QPainter& p, QPointF base, double width, const QColor& color);
+// A horn with its bell to the right, centred on centre.
+void Horn(QPainter& p, QPointF centre, double size, const QColor& color);
+// A steam locomotive facing left, wheels resting on base.
+void Locomotive(QPainter& p, QPointF base, double length, const QColor& color);
+
+} // namespace art

@@ -1,0 +1,43 @@
+// jiakao-draw-signs FOLDER: paints every picture of the sample bank into FOLDER as NAME.png.
+#include "Canvas.h"
+#include "Picture.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QTextStream>
+
+int main(int argc, char* argv[])
+{
+    // Nothing is shown, so no display is needed.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    QTextStream err(stderr);
+    if (argc != 2) {
+        err << "usage: jiakao-draw-signs FOLDER\n";
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(".")) {
+        err << "cannot create " << folder.path() << "\n";
+        return 1;
+    }
+    std::vector<art::Picture> pictures = art::SignPictures();
+    for (const art::Picture& scene : art::ScenePictures()) {
+        pictures.push_back(scene);
+    }
+    for (const art::Picture& picture : pictures) {
+        QImage image = art::NewCanvas(picture.width, picture.height);
+        QPainter painter;
+        art::BeginSign(painter, image);
+        picture.paint(painter);
+        painter.end();
+        const QString file = folder.filePath(QString::fromLatin1(picture.name) + ".png");
+        if (!image.save(file, "PNG")) {
+            err << "cannot write " << file << "\n";
+            return 1;
+        }
+    }
+    return 0;
+}
