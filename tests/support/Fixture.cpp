@@ -1,0 +1,168 @@
+#include "Fixture.h"
+
+#include "Db.h"
+#include "Paths.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImage>
+#include <array>
+
+namespace fixture {
+namespace {
+
+constexpr std::array<int, 7> ChapterSizes = {360, 229, 237, 100, 142, 60, 49};
+
+// Ascending ids with a gap in every ten (never at 379, 380, 573, 574, 589 or 590, the bounds
+// of the id-range question types).
+std::vector<int> FullBankIds(size_t count)
+{
+    std::vector<int> ids;
+    for (int n = 1; ids.size() < count; ++n)
+        if (n % 10 != 5)
+            ids.push_back(n);
+    return ids;
+}
+
+// Every third question is true/false; position 50 of each 97 has an option of blanks only.
+void SetKindAndAnswer(bank::TQuestion& q, int pos)
+{
+    if (pos % 3 == 0) {
+        q.result = (pos / 3) % 2 ? QStringLiteral("错") : QStringLiteral("对");
+        return;
+    }
+    q.a = pos % 97 == 50 ? QStringLiteral("  ")
+                         : QStringLiteral("A、减速慢行，注意观察（%1）").arg(q.id);
+    q.b = QStringLiteral("B、加速通过");
+    q.c = QStringLiteral("C、鸣喇叭示意");
+    q.d = QStringLiteral("D、靠右停车");
+    q.result = QString(QChar(u'A' + pos % 4));
+}
+
+// Position 5 of each 11 shows a picture; its pack name is upper case on every other one,
+// and the first one at 16 has blanks around its imgname.
+void SetPicture(bank::TQuestion& q, int pos, const QByteArray& png,
+                std::vector<bank::TPicture>& pack)
+{
+    if (pos % 11 != 5)
+        return;
+    const QString name = QStringLiteral("tu%1").arg(q.id);
+    q.imgname = pos == 16 ? QStringLiteral(" %1 ").arg(name) : name;
+    pack.push_back({pos % 22 == 5 ? name.toUpper() : name, png});
+}
+
+std::pair<std::vector<bank::TQuestion>, std::vector<bank::TPicture>> FullBankContent()
+{
+    size_t total = 0;
+    for (int size : ChapterSizes)
+        total += static_cast<size_t>(size);
+    const std::vector<int> ids = FullBankIds(total);
+    const QByteArray png = PngPicture();
+    std::vector<bank::TQuestion> questions;
+    std::vector<bank::TPicture> pack;
+    int pos = 0;
+    for (int chapter = 1; chapter <= 7; ++chapter) {
+        for (int k = 0; k < ChapterSizes[chapter - 1]; ++k, ++pos) {
+            bank::TQuestion q;
+            q.id = ids[static_cast<size_t>(pos)];
+            q.chapter = chapter;
+            q.title =
+                QStringLiteral("第%1题：机动车在道路上行驶，遇到这种情况时应当怎样做？").arg(q.id);
+            SetKindAndAnswer(q, pos);
+            SetPicture(q, pos, png, pack);
+            q.item = pos % 13 < 4 ? 5 + pos % 13 : 1 + pos % 4;
+            q.difficult = pos % 7 == 3 ? 1 : 0;
+            q.qhlx = pos % 402;
+            q.iserror = pos % 50 == 7 ? 1 : 0;
+            questions.push_back(std::move(q));
+        }
+    }
+    return {std::move(questions), std::move(pack)};
+}
+
+// The working folder before any bank folder took its place; replacing one bank folder by the
+// next overlaps their lifetimes, so each hands back to this rather than to its predecessor.
+const QString& HomeDir()
+{
+    static const QString home = QDir::currentPath();
+    return home;
+}
+
+} // namespace
+
+TBankFolder::TBankFolder(std::vector<bank::TQuestion> questions,
+                         std::vector<bank::TPicture> pictures, bool withBank)
+    : questions(std::move(questions)),
+      pictures(std::move(pictures))
+{
+    HomeDir();
+    db::CloseQuestionStore();
+    if (withBank)
+        bank::WriteBank(dir.path(), this->questions, this->pictures);
+    QDir::setCurrent(dir.path());
+    platform::OverrideExecutableDir(dir.path());
+}
+
+TBankFolder::~TBankFolder()
+{
+    db::CloseQuestionStore();
+    if (QDir::currentPath() == QDir(Path()).canonicalPath())
+        QDir::setCurrent(HomeDir());
+    if (platform::ExecutableDir() == Path())
+        platform::OverrideExecutableDir(QString());
+}
+
+std::unique_ptr<TBankFolder> FullBank()
+{
+    auto [questions, pictures] = FullBankContent();
+    return std::make_unique<TBankFolder>(std::move(questions), std::move(pictures));
+}
+
+std::unique_ptr<TBankFolder> SmallBank(std::vector<bank::TQuestion> questions,
+                                       std::vector<bank::TPicture> pictures)
+{
+    return std::make_unique<TBankFolder>(std::move(questions), std::move(pictures));
+}
+
+std::unique_ptr<TBankFolder> EmptyFolder()
+{
+    return std::make_unique<TBankFolder>(std::vector<bank::TQuestion>(),
+                                         std::vector<bank::TPicture>(), false);
+}
+
+bank::TQuestion ChoiceQuestion(int id, int chapter, const QString& result)
+{
+    bank::TQuestion q;
+    q.id = id;
+    q.chapter = chapter;
+    q.title = QStringLiteral("选择题%1：前方路口信号灯变为黄灯时应当怎样？").arg(id);
+    q.a = QStringLiteral("加速通过");
+    q.b = QStringLiteral("停车等待");
+    q.c = QStringLiteral("鸣喇叭");
+    q.d = QStringLiteral("掉头");
+    q.result = result;
+    return q;
+}
+
+bank::TQuestion TrueFalseQuestion(int id, int chapter, const QString& result)
+{
+    bank::TQuestion q;
+    q.id = id;
+    q.chapter = chapter;
+    q.title = QStringLiteral("判断题%1：驾驶机动车时可以接打手机。").arg(id);
+    q.result = result;
+    return q;
+}
+
+QByteArray PngPicture(int w, int h, QColor color)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(color);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+} // namespace fixture

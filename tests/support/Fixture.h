@@ -1,0 +1,52 @@
+#pragma once
+
+#include "BankWriter.h"
+
+#include <QByteArray>
+#include <QColor>
+#include <QTemporaryDir>
+#include <memory>
+#include <vector>
+
+// Banks built at test time, each in its own temporary folder.
+namespace fixture {
+
+// A temporary folder holding Test.db and Image.db built by bank::WriteBank. While it lives it
+// is the current working directory and the executable folder, so the store, Config.cfg and
+// Image.db are all found there; the store's connection is dropped on creation and on
+// destruction so that it always opens this folder's bank.
+class TBankFolder
+{
+public:
+    // withBank false leaves the folder empty, for the cases without a bank.
+    TBankFolder(std::vector<bank::TQuestion> questions, std::vector<bank::TPicture> pictures,
+                bool withBank = true);
+    ~TBankFolder();
+    TBankFolder(const TBankFolder&) = delete;
+    TBankFolder& operator=(const TBankFolder&) = delete;
+
+    QString Path() const { return dir.path(); }
+    QString FilePath(const QString& name) const { return dir.filePath(name); }
+    const std::vector<bank::TQuestion>& Questions() const { return questions; }
+    const std::vector<bank::TPicture>& Pictures() const { return pictures; }
+
+private:
+    QTemporaryDir dir;
+    std::vector<bank::TQuestion> questions;
+    std::vector<bank::TPicture> pictures;
+};
+
+// 1177 questions in chapters of 360, 229, 237, 100, 142, 60 and 49, with every kind of
+// question and classification the trainer selects by (see the definition for the mix).
+std::unique_ptr<TBankFolder> FullBank();
+std::unique_ptr<TBankFolder> SmallBank(std::vector<bank::TQuestion> questions,
+                                       std::vector<bank::TPicture> pictures = {});
+// A working folder with no bank in it.
+std::unique_ptr<TBankFolder> EmptyFolder();
+
+bank::TQuestion ChoiceQuestion(int id, int chapter, const QString& result = QStringLiteral("A"));
+bank::TQuestion TrueFalseQuestion(int id, int chapter,
+                                  const QString& result = QStringLiteral("对"));
+QByteArray PngPicture(int w = 40, int h = 30, QColor color = Qt::blue);
+
+} // namespace fixture
