@@ -5,6 +5,8 @@
 #include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QPalette>
+#include <QScreen>
+#include <QWidget>
 #include <QTranslator>
 
 namespace platform {
@@ -40,6 +42,16 @@ void LoadChineseTranslations(QApplication& app)
     auto* translator = new QTranslator(&app);
     if (translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
+}
+
+void CentreOnScreen(QWidget& window)
+{
+    const QScreen* screen = window.screen();
+    if (!screen)
+        return;
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
 }
 
 } // namespace platform

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QApplication;
+class QWidget;
 
 // What the desktop itself provides: colours, fonts and the toolkit's own language.
 namespace platform {
@@ -16,5 +17,7 @@ bool FontInstalled(const QString& family); // letter case ignored
 void InstallDesignFontSubstitutes();
 // Standard buttons read 确定 and 取消.
 void LoadChineseTranslations(QApplication& app);
+// Places a window in the middle of the screen it is on.
+void CentreOnScreen(QWidget& window);
 
 } // namespace platform

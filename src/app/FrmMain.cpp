@@ -1,0 +1,110 @@
+#include "FrmMain.h"
+
+#include "AnswerSheet.h"
+#include "Desktop.h"
+#include "FrmAbout.h"
+#include "Guard.h"
+#include "Keys.h"
+#include "MainLayout.h"
+#include "Pump.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTime>
+#include <QTimer>
+
+TFrmMain::TFrmMain(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      c(BuildMainLayout(*this)), practice(c), starts(c, practice)
+{
+    setObjectName(QStringLiteral("FrmMain"));
+    setWindowTitle(QStringLiteral("砺行驾考－驾驶员考试个人单机版"));
+    QFont font(QStringLiteral("宋体"));
+    font.setPixelSize(12);
+    setFont(font);
+    setFixedSize(896, 568);
+    QIcon icon(QStringLiteral(":/app/icon.png"));
+    setWindowIcon(icon);
+
+    connect(c.Timer1, &QTimer::timeout, this, [this] { platform::Guard([this] { Timer1Timer(); }); });
+    connect(c.BtnAbout, &QPushButton::clicked, this, [this] { platform::Guard([this] { BtnAboutClick(); }); });
+    c.Prb->installEventFilter(this);
+    // Key preview: every key release in this window, whichever control has the focus.
+    qApp->installEventFilter(this);
+    c.Grd->setFocus();
+}
+
+TFrmMain::~TFrmMain()
+{
+    qApp->removeEventFilter(this);
+    FormDestroy();
+}
+
+bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyRelease && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Holding a key acts once, on its release.
+        if (!key->isAutoRepeat())
+            platform::Guard([&] { practice.FormKeyUp(platform::VirtualKey(*key)); });
+    } else if (watched == c.Prb && event->type() == QEvent::MouseButtonPress) {
+        const int x = static_cast<int>(static_cast<QMouseEvent*>(event)->position().x());
+        platform::Guard([&] { practice.PrbMouseDown(x); });
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TFrmMain::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (shown)
+        return;
+    shown = true;
+    platform::CentreOnScreen(*this);
+    platform::Guard([this] { FormShow(); });
+}
+
+void TFrmMain::closeEvent(QCloseEvent* event)
+{
+    // Whatever nested wait or box is running ends and starts nothing new; the window itself
+    // lives until the outermost loop has returned.
+    platform::RequestQuit();
+    QWidget::closeEvent(event);
+}
+
+void TFrmMain::FormShow()
+{
+    c.BtnOrder->click();
+    if (!platform::FontInstalled(QStringLiteral("wst_span"))) {
+        QFont fallback = QApplication::font();
+        fallback.setBold(false);
+        fallback.setPointSize(14);
+        c.LblTime->setFont(fallback);
+    }
+}
+
+void TFrmMain::FormDestroy()
+{
+    practice.ReleasePictures();
+}
+
+void TFrmMain::Timer1Timer()
+{
+    c.LblTime->setText(QTime(0, 0).addSecs(practice.ElapsedSeconds).toString(QStringLiteral("hh:mm:ss")));
+    ++practice.ElapsedSeconds;
+}
+
+void TFrmMain::BtnAboutClick()
+{
+    TFrmAbout about(this);
+    about.exec();
+}

@@ -1,0 +1,22 @@
+#include "Desktop.h"
+#include "FrmMain.h"
+#include "Notices.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char* argv[])
+{
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM")) {
+        std::fputs("jiakao: no display to show the trainer on (DISPLAY is not set).\n", stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    platform::LoadChineseTranslations(app);
+    platform::InstallDesignFontSubstitutes();
+    platform::Notices::SetApplicationTitle(QStringLiteral("砺行驾考－驾驶员考试单机版"));
+    TFrmMain window;
+    window.show();
+    return app.exec();
+}

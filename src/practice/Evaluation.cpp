@@ -1,0 +1,110 @@
+#include "Practice.h"
+
+#include "AnswerSheet.h"
+#include "Db.h"
+#include "Pump.h"
+#include "Rate.h"
+
+#include <QBitmap>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+// The tick and the cross beside the answer, red on silver; the colour of the bottom-left
+// pixel is transparent, so only the mark shows.
+QPixmap AnswerIcon(const QString& name)
+{
+    QPixmap icon(QStringLiteral(":/practice/%1.png").arg(name));
+    if (icon.isNull())
+        platform::RaiseResourceNotFound(name);
+    const QImage image = icon.toImage();
+    icon.setMask(QBitmap::fromImage(image.createMaskFromColor(image.pixel(0, image.height() - 1), Qt::MaskInColor)));
+    return icon;
+}
+
+const QPixmap& RightIcon()
+{
+    static const QPixmap icon = AnswerIcon(QStringLiteral("right"));
+    return icon;
+}
+
+const QPixmap& ErrorIcon()
+{
+    static const QPixmap icon = AnswerIcon(QStringLiteral("error"));
+    return icon;
+}
+
+} // namespace
+
+void TPractice::BtnAClick(QAbstractButton* sender)
+{
+    GiveAnswer(sender->text().trimmed());
+}
+
+void TPractice::GiveAnswer(const QString& answer)
+{
+    if (!Current())
+        return;
+    c.LblMyAnswer->setText(answer);
+    EvaluateAnswer(answer, Current()->result);
+    if (AutoNext) {
+        WaitPumping(PauseMs);
+        if (!platform::Quitting())
+            c.BtnNext->click();
+    }
+}
+
+void TPractice::EvaluateAnswer(const QString& given, const QString& correct)
+{
+    if (given.isEmpty()) {
+        c.ImgAnswer->setVisible(false);
+        return;
+    }
+    myRecord& q = *Current();
+    const bool first = q.answer.isEmpty();
+    if (first)
+        ++AnsweredCount;
+    const TCellPos cell = CellOfQuestion(CurrentNo);
+    TAnswerSheetModel& sheet = c.Grd->Model();
+    sheet.SetBackground(cell.row, cell.col, AnsweredCellColor);
+    const bool marks = !ExamMode || ExamReviewed;
+    c.ImgAnswer->setVisible(marks);
+
+    // A failed error-book write must not leave the judgement half shown: everything on
+    // screen and in memory is done first, then the failure is reported.
+    std::exception_ptr writeError;
+    auto mark = [&](const char* set) {
+        try {
+            db::UpdateQuestions(QStringLiteral("where id=%1").arg(q.id), QString::fromLatin1(set));
+        } catch (const ESQLiteException&) {
+            writeError = std::current_exception();
+        }
+    };
+    if (given != correct) {
+        c.ImgAnswer->setPixmap(ErrorIcon());
+        if (marks)
+            sheet.SetFontColor(cell.row, cell.col, WrongFontColor);
+        if (!ErrorMode)
+            mark("set iserror=1");
+    } else {
+        if (first)
+            ++FirstRightCount;
+        c.ImgAnswer->setPixmap(RightIcon());
+        sheet.SetFontColor(cell.row, cell.col, NormalFontColor);
+        if (ErrorMode && AutoRemoveErrors)
+            mark("set iserror=0");
+    }
+    q.answer = given;
+    if (AnsweredCount > 0)
+        c.LblPre->setText(FirstTryRateText(FirstRightCount, AnsweredCount));
+    c.LblTR->setText(QStringLiteral("答题/正确：%1 / %2").arg(AnsweredCount).arg(FirstRightCount));
+    if (writeError)
+        std::rethrow_exception(writeError);
+}
+
+void TPractice::ChkAutoNextClick()
+{
+    AutoNext = c.ChkAutoNext->isChecked();
+}

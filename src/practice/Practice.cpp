@@ -1,0 +1,151 @@
+#include "Practice.h"
+
+#include "AnswerSheet.h"
+#include "Desktop.h"
+#include "Guard.h"
+#include "Pump.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+
+TCellPos CellOfQuestion(int n)
+{
+    return {(n - 1) / 10, (n - 1) % 10};
+}
+
+int AnswerSheetRows(int n)
+{
+    return n / 10 + (n % 10 != 0 ? 1 : 0);
+}
+
+void WaitPumping(unsigned ms)
+{
+    const quint32 start = platform::GetTickCount();
+    for (;;) {
+        platform::ProcessMessages();
+        if (platform::GetTickCount() - start >= ms || platform::Quitting())
+            return;
+        QThread::msleep(1);
+    }
+}
+
+TPractice::TPractice(const TMainControls& controls, QObject* parent) : QObject(parent), c(controls)
+{
+    connect(c.BtnSelect, &QPushButton::clicked, this, [this] { platform::Guard([this] { BtnSelectClick(); }); });
+}
+
+TPractice::~TPractice() = default;
+
+myRecord* TPractice::Current()
+{
+    if (CurrentNo < 1 || CurrentNo > static_cast<int>(Questions.size()))
+        return nullptr;
+    return &Questions[static_cast<size_t>(CurrentNo - 1)];
+}
+
+void TPractice::ResetPractice(int n)
+{
+    ElapsedSeconds = 0;
+    ErrorMode = false;
+    ExamMode = false;
+    ExamReviewed = false;
+    CurrentNo = 1;
+    c.Prb->setValue(1);
+    c.Prb->setMaximum(QuestionCount);
+    AnsweredCount = 0;
+    FirstRightCount = 0;
+    c.BtnSetError->setText(QStringLiteral("设为错题"));
+    c.LblPre->setText(QString::asprintf("首正率：%.2f%%", 0.0));
+    c.LblTR->setText(QStringLiteral("答题/正确：%1 / %2").arg(0).arg(0));
+    c.LblPre->setVisible(true);
+    c.LblTR->setVisible(true);
+    c.BtnSelect->setVisible(true);
+    AnswerShown = true;
+    BtnSelectClick();
+    if (!c.Timer1->isActive())
+        c.Timer1->start();
+    Questions.resize(static_cast<size_t>(QuestionCount));
+
+    const int rows = AnswerSheetRows(n);
+    const QColor window = platform::SystemWindowColor();
+    std::vector<TAnswerSheetModel::TCell> cells(static_cast<size_t>(rows * TAnswerSheetModel::ColCount));
+    for (size_t k = 1; k <= cells.size(); ++k) {
+        TAnswerSheetModel::TCell& cell = cells[k - 1];
+        cell.background = window;
+        cell.font = NormalFontColor;
+        if (static_cast<int>(k) <= QuestionCount)
+            cell.text = QString::number(k);
+    }
+    c.Grd->Model().Reset(rows, std::move(cells));
+    c.Grd->GotoCell(0, 0);
+}
+
+void TPractice::ShowPicture(const QString& imgname)
+{
+    if (!QuestionBitmap) {
+        PictureLibrary = platform::TPictureLibrary::Load();
+        QuestionBitmap.emplace();
+    }
+    if (!PictureLibrary)
+        platform::RaiseResourceNotFound(imgname);
+    *QuestionBitmap = PictureLibrary->Bitmap(imgname);
+    c.LblExam->setFixedWidth(512);
+    c.ImgExam->setPixmap(*QuestionBitmap);
+    c.ImgExam->setVisible(true);
+}
+
+void TPractice::ShowNoPicture()
+{
+    c.LblExam->setFixedWidth(710);
+    c.ImgExam->setVisible(false);
+}
+
+void TPractice::ShowQuestion()
+{
+    myRecord* q = Current();
+    if (!q)
+        return;
+    const myRecord entry = *q;
+
+    // A missing picture must not leave the previous question's text on screen under the new
+    // number: the question is shown whole without its picture, then the error is reported.
+    std::exception_ptr pictureError;
+    if (entry.imgname.isEmpty()) {
+        ShowNoPicture();
+    } else {
+        try {
+            ShowPicture(entry.imgname);
+        } catch (const platform::EResourceError&) {
+            pictureError = std::current_exception();
+            ShowNoPicture();
+        }
+    }
+    c.Panelxz->setVisible(entry.style == 0);
+    c.Panelpd->setVisible(entry.style != 0);
+    c.LblExam->setText(entry.question);
+    c.LblRight->setText(QStringLiteral("正确答案：") + entry.result);
+    c.LblMyAnswer->setText(entry.answer);
+    EvaluateAnswer(entry.answer, entry.result);
+    if (pictureError)
+        std::rethrow_exception(pictureError);
+}
+
+void TPractice::BtnSelectClick()
+{
+    AnswerShown = !AnswerShown;
+    c.BtnSelect->setText(AnswerShown ? QStringLiteral("隐藏答案") : QStringLiteral("显示答案"));
+    c.LblRight->setVisible(AnswerShown);
+}
+
+void TPractice::ReleasePictures()
+{
+    if (!QuestionBitmap)
+        return;
+    PictureLibrary.reset();
+    QuestionBitmap.reset();
+}

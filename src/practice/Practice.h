@@ -1,0 +1,96 @@
+#pragma once
+
+#include "MainControls.h"
+#include "PictureLibrary.h"
+#include "Records.h"
+
+#include <QColor>
+#include <QObject>
+#include <memory>
+#include <optional>
+
+class QAbstractButton;
+
+const QColor AnsweredCellColor{255, 255, 215};
+const QColor WrongFontColor{255, 0, 0};
+const QColor NormalFontColor{0, 0, 0};
+// The pause before moving on by itself, and the time a confirmation label stays.
+constexpr unsigned PauseMs = 250;
+
+struct TCellPos
+{
+    int row;
+    int col;
+    bool operator==(const TCellPos&) const = default;
+};
+
+TCellPos CellOfQuestion(int n);
+int AnswerSheetRows(int n);
+// Waits while the window goes on handling every event; ends early once the program quits.
+void WaitPumping(unsigned ms);
+
+// The main window's current practice: the questions, the one on display, the answers given,
+// the two counters and the mode flags, with the operations that show, judge and move.
+class TPractice : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TPractice(const TMainControls& controls, QObject* parent = nullptr);
+    ~TPractice() override;
+
+    examdata Questions;
+    int QuestionCount = 0;
+    int CurrentNo = 0;
+    int AnsweredCount = 0;
+    int FirstRightCount = 0;
+    int ElapsedSeconds = 0;
+    bool ErrorMode = false;
+    bool ExamMode = false;
+    bool ExamReviewed = false;
+    bool AutoNext = true;
+    bool AutoRemoveErrors = true;
+    bool AnswerShown = false;
+
+    // Display.
+    void ResetPractice(int n);
+    void ShowQuestion();
+    void BtnSelectClick();
+    // Releases the picture pack and the question bitmap, as the window closes.
+    void ReleasePictures();
+
+    // Answering.
+    void BtnAClick(QAbstractButton* sender);
+    void GiveAnswer(const QString& answer);
+    void EvaluateAnswer(const QString& given, const QString& correct);
+    void ChkAutoNextClick();
+
+    // Moving between questions and the keyboard.
+    void BtnPreClick();
+    void BtnNextClick();
+    void GrdClickCell(int ARow, int ACol);
+    void PrbMouseDown(int X);
+    void FormKeyUp(quint16 Key);
+    void SetKeyBoard();
+
+    quint16 KeyA = 103;
+    quint16 KeyB = 100;
+    quint16 KeyC = 97;
+    quint16 KeyD = 96;
+    quint16 KeyYes = 103;
+    quint16 KeyNo = 100;
+    quint16 KeyPrev = 33;
+    quint16 KeyNext = 34;
+
+    const TMainControls& Controls() const { return c; }
+    // The question on display, or nullptr while no practice is loaded.
+    myRecord* Current();
+
+private:
+    void GoToQuestion(int n);
+    void ShowPicture(const QString& imgname);
+    void ShowNoPicture();
+
+    TMainControls c;
+    std::unique_ptr<platform::TPictureLibrary> PictureLibrary;
+    std::optional<QPixmap> QuestionBitmap;
+};
