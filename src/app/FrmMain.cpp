@@ -22,7 +22,8 @@
 TFrmMain::TFrmMain(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      c(BuildMainLayout(*this)), practice(c), starts(c, practice)
+      c(BuildMainLayout(*this)), practice(c), starts(c, practice), selection(c, starts), exam(c, practice),
+      errorBook(c, practice, starts, [this] { exam.SubmitOnRequest(); }), keySettings(c, practice)
 {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("砺行驾考－驾驶员考试个人单机版"));
@@ -100,7 +101,8 @@ void TFrmMain::FormDestroy()
 void TFrmMain::Timer1Timer()
 {
     c.LblTime->setText(QTime(0, 0).addSecs(practice.ElapsedSeconds).toString(QStringLiteral("hh:mm:ss")));
-    ++practice.ElapsedSeconds;
+    if (!exam.TimeLimitTick())
+        ++practice.ElapsedSeconds;
 }
 
 void TFrmMain::BtnAboutClick()

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "ErrorBook.h"
+#include "KeySettings.h"
 #include "MainControls.h"
+#include "MockExam.h"
 #include "Practice.h"
 #include "PracticeStart.h"
+#include "Selection.h"
 
 #include <QWidget>
 
@@ -16,6 +20,10 @@ public:
 
     TPractice& Practice() { return practice; }
     TPracticeStart& Starts() { return starts; }
+    TSelection& Selection() { return selection; }
+    TErrorBook& ErrorBook() { return errorBook; }
+    TMockExam& Exam() { return exam; }
+    TKeySettings& KeySettings() { return keySettings; }
     const TMainControls& Controls() const { return c; }
 
     void FormShow();
@@ -33,5 +41,9 @@ private:
     TMainControls c;
     TPractice practice;
     TPracticeStart starts;
+    TSelection selection;
+    TMockExam exam;
+    TErrorBook errorBook;
+    TKeySettings keySettings;
     bool shown = false;
 };

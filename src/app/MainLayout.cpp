@@ -83,7 +83,7 @@ void BuildLeftColumn(QWidget& window, TMainControls& c)
 
     auto* grpTime = Make<QGroupBox>(&window, "GrpTime", 7, 95, 137, 50);
     grpTime->setTitle(QStringLiteral("计时"));
-    c.LblTime = Label(grpTime, "LblTime", {30, 18, 80, 24}, QStringLiteral("08:06:06"));
+    c.LblTime = Label(grpTime, "LblTime", {30, 18, 100, 24}, QStringLiteral("08:06:06"));
     c.LblTime->setFont(Font(QStringLiteral("WST_Span"), 24, true));
     SetColor(c.LblTime, Navy);
 

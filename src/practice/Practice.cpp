@@ -36,7 +36,17 @@ void WaitPumping(unsigned ms)
 
 TPractice::TPractice(const TMainControls& controls, QObject* parent) : QObject(parent), c(controls)
 {
-    connect(c.BtnSelect, &QPushButton::clicked, this, [this] { platform::Guard([this] { BtnSelectClick(); }); });
+    auto on = [this](QAbstractButton* button, auto handler) {
+        connect(button, &QAbstractButton::clicked, this, [this, handler] { platform::Guard([&] { (this->*handler)(); }); });
+    };
+    on(c.BtnSelect, &TPractice::BtnSelectClick);
+    on(c.BtnPre, &TPractice::BtnPreClick);
+    on(c.BtnNext, &TPractice::BtnNextClick);
+    on(c.ChkAutoNext, &TPractice::ChkAutoNextClick);
+    for (QPushButton* answer : {c.BtnA, c.BtnB, c.BtnC, c.BtnD, c.BtnYes, c.BtnNo})
+        connect(answer, &QPushButton::clicked, this, [this, answer] { platform::Guard([&] { BtnAClick(answer); }); });
+    connect(c.Grd, &TAnswerSheet::ClickCell, this,
+            [this](int row, int col) { platform::Guard([&] { GrdClickCell(row, col); }); });
 }
 
 TPractice::~TPractice() = default;

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "MainControls.h"
+#include "Practice.h"
+
+#include <QObject>
+
+constexpr int ExamQuestionCount = 100;
+constexpr int ExamTimeLimit = 2700;
+constexpr int PassMark = 90;
+
+// The mock exam: a paper of 100 questions by chapter quota, answered on the main window
+// without marks, submitted by the learner or at the time limit, scored and stored.
+class TMockExam : public QObject
+{
+    Q_OBJECT
+public:
+    TMockExam(const TMainControls& controls, TPractice& practice, QObject* parent = nullptr);
+
+    void BtnMNClick();
+    void ExamRedo();
+    void ExamSubmit();
+    // What the submit button does during an exam: asks "确定交卷吗？", then submits.
+    void SubmitOnRequest();
+    // The exam's part of the one-second tick: submits when the limit is reached and then
+    // returns true, so the tick is not counted.
+    bool TimeLimitTick();
+
+private:
+    TMainControls c;
+    TPractice& practice;
+};
