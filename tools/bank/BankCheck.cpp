@@ -112,8 +112,8 @@ private:
             choice ? QStringList{"A", "B", "C", "D"} : QStringList{"对", "错"};
         if (!answers.contains(values[Result]))
             Fault(Result,
-                  QStringLiteral("\"%1\" is not %2 for a %3 question")
-                      .arg(values[Result], answers.join(QStringLiteral(" or ")),
+                  QStringLiteral("\"%1\" is not one of %2 for a %3 question")
+                      .arg(values[Result], answers.join(QStringLiteral(", ")),
                            choice ? QStringLiteral("choice") : QStringLiteral("true/false")));
         bool ok = false;
         const int chapter = values[Chapter].toInt(&ok, 10);

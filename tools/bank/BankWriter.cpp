@@ -119,11 +119,11 @@ void WriteQuestions(const QString& path, const QString& previous,
     TConnection db(path, TConnection::Mode::ReadWrite, QuestionsKey);
     const bool keep = QFileInfo::exists(previous);
     if (keep) {
-        TStatement attach(db, "ATTACH DATABASE ? AS old KEY ?");
-        attach.Bind(1, QFile::encodeName(previous));
-        attach.Bind(2, QuestionsKey);
-        attach.Run();
         try {
+            TStatement attach(db, "ATTACH DATABASE ? AS old KEY ?");
+            attach.Bind(1, QFile::encodeName(previous));
+            attach.Bind(2, QuestionsKey);
+            attach.Run();
             db.Exec("SELECT id, iserror FROM old.examdata LIMIT 0");
             db.Exec("SELECT id, score, dateline FROM old.scoredata LIMIT 0");
         } catch (const EBankError&) {

@@ -1,0 +1,423 @@
+#include "BankCheck.h"
+#include "BankError.h"
+#include "BankFiles.h"
+#include "BankReader.h"
+#include "BankSource.h"
+#include "Db.h"
+#include "Fixture.h"
+#include "QuestionsCsv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <map>
+
+Q_DECLARE_METATYPE(std::vector<bank::TQuestion>)
+
+namespace {
+
+const QByteArray Header = "id,title,a,b,c,d,imgname,result,chapter,item,difficult,qhlx\r\n";
+// Qt reads GIF but does not write it.
+const QByteArray
+    SmallestGif("GIF89a\x01\x00\x01\x00\x80\x00\x00\x00\x00\x00\xff\xff\xff,\x00\x00\x00\x00"
+                "\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
+                35);
+const QByteArray GoodRow = "1,标题,甲,乙,丙,丁,,A,1,0,0,0\r\n";
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+std::map<QString, QByteArray> FolderContent(const QString& dir)
+{
+    std::map<QString, QByteArray> content;
+    for (const QFileInfo& info : QDir(dir).entryInfoList(QDir::Files | QDir::Hidden)) {
+        QFile file(info.filePath());
+        file.open(QIODevice::ReadOnly);
+        content[info.fileName()] = file.readAll();
+    }
+    return content;
+}
+
+bank::TQuestion Question(int id, const QString& title, const QString& a, const QString& result,
+                         int chapter, int iserror = 0)
+{
+    bank::TQuestion q;
+    q.id = id;
+    q.title = title;
+    q.a = a;
+    q.result = result;
+    q.chapter = chapter;
+    q.iserror = iserror;
+    return q;
+}
+
+void ChangeBank(const QString& path, const QByteArray& key, const QByteArray& sql)
+{
+    if (sql.isEmpty())
+        return;
+    bank::TConnection db(path, bank::TConnection::Mode::ReadWrite, key);
+    db.Exec(sql.constData());
+}
+
+// Gives examdata a text id column, which a hand-made bank may have.
+const QByteArray TextIds =
+    "ALTER TABLE examdata RENAME TO t; CREATE TABLE examdata(id TEXT, title TEXT, a TEXT, "
+    "b TEXT, c TEXT, d TEXT, imgname TEXT, result TEXT, chapter INTEGER, item INTEGER, "
+    "difficult INTEGER, qhlx INTEGER, iserror INTEGER); INSERT INTO examdata SELECT * FROM t; "
+    "DROP TABLE t;";
+
+} // namespace
+
+class TestBank : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void buildsFromCsv_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<std::vector<bank::TQuestion>>("expected");
+
+        bank::TQuestion quoted = Question(7, "他说\"靠右\"，然后\r\n停车", "甲,乙", "B", 2);
+        quoted.b = "  ";
+        quoted.imgname = " tu7 ";
+        quoted.item = 5;
+        quoted.difficult = 1;
+        quoted.qhlx = 101;
+        QTest::newRow("quoting")
+            << Header +
+                   "7,\"他说\"\"靠右\"\"，然后\r\n停车\",\"甲,乙\",  ,,,\" tu7 \",B,2,5,1,101\r\n"
+            << std::vector<bank::TQuestion>{quoted};
+        QTest::newRow("other order, iserror")
+            << QByteArray("result,iserror,qhlx,difficult,item,chapter,imgname,d,c,b,a,title,id\r\n"
+                          "对,1,0,0,0,3,,,,,,第一题,3\r\n"
+                          "A,0,0,0,0,4,,,,,选项,第二题,9\r\n")
+            << std::vector<bank::TQuestion>{Question(3, "第一题", "", "对", 3, 1),
+                                            Question(9, "第二题", "选项", "A", 4)};
+        QTest::newRow("byte order mark, LF, blank lines")
+            << QByteArray("\xEF\xBB\xBF") +
+                   "id,title,a,b,c,d,imgname,result,chapter,item,difficult,qhlx\n\n"
+                   "2,\"两\n行\",,,,,,错,1, 0 ,0,0\n\n"
+            << std::vector<bank::TQuestion>{Question(2, "两\n行", "", "错", 1)};
+    }
+    void buildsFromCsv()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(std::vector<bank::TQuestion>, expected);
+        QTemporaryDir tmp;
+        WriteFile(tmp.filePath("src/questions.csv"), csv);
+        bank::BuildBank(tmp.filePath("src"), tmp.filePath("out"));
+        QCOMPARE(bank::ReadQuestions(tmp.filePath("out")), expected);
+        QVERIFY(bank::ReadPack(tmp.filePath("out")).empty());
+    }
+
+    void buildsThePictures()
+    {
+        QTemporaryDir tmp;
+        WriteFile(tmp.filePath("src/questions.csv"), Header + GoodRow);
+        const QByteArray png = fixture::PngPicture(8, 8, Qt::red);
+        QVERIFY(QDir().mkpath(tmp.filePath("src/pictures")));
+        QImage bmpImage(5, 4, QImage::Format_RGB32);
+        bmpImage.fill(Qt::green);
+        QVERIFY(bmpImage.save(tmp.filePath("src/pictures/标志1.BMP"), "BMP"));
+        WriteFile(tmp.filePath("src/pictures/gesture.gif"), SmallestGif);
+        WriteFile(tmp.filePath("src/pictures/sign.png"), png);
+        WriteFile(tmp.filePath("src/pictures/notes.txt"), "not a picture, not read");
+        bank::BuildBank(tmp.filePath("src"), tmp.filePath("out"));
+        const std::vector<bank::TPicture> pack = bank::ReadPack(tmp.filePath("out"));
+        QStringList names;
+        for (const bank::TPicture& p : pack) {
+            names << p.name;
+            QVERIFY(bank::IsReadablePicture(p.data));
+        }
+        QCOMPARE(names, (QStringList{"gesture", "sign", "标志1"}));
+        QCOMPARE(pack[1].data, png);
+    }
+
+    void refusesBadInput_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QStringList>("pictureFiles");
+        QTest::addColumn<QByteArray>("pictureBytes");
+        QTest::addColumn<QString>("message"); // after the source folder
+
+        const QStringList none;
+        const QByteArray png = fixture::PngPicture();
+        QTest::newRow("unknown column")
+            << QByteArray("id,title,a,b,c,d,imgname,result,chapter,item,difficult,qhlx,colour\r\n")
+            << none << QByteArray() << "/questions.csv:1:61: unknown column \"colour\"";
+        QTest::newRow("column twice")
+            << QByteArray("id,title,a,b,c,d,imgname,result,chapter,item,id,qhlx\r\n") << none
+            << QByteArray() << "/questions.csv:1:46: the column \"id\" appears twice";
+        QTest::newRow("column missing")
+            << QByteArray("id,title,a,b,c,d,imgname,chapter,item,difficult,qhlx\r\n") << none
+            << QByteArray() << "/questions.csv:1:1: the header has no column \"result\"";
+        QTest::newRow("no header") << QByteArray() << none << QByteArray()
+                                   << "/questions.csv:1:1: the header row is missing";
+        QTest::newRow("missing value")
+            << Header + GoodRow + "2,标题,甲,乙,丙,丁,,A,,0,0,0\r\n"
+            << none << QByteArray() << "/questions.csv:3:17: column \"chapter\": missing value";
+        QTest::newRow("too few fields")
+            << Header + "1,标题,甲,乙,丙,丁,,A,1,0,0\r\n"
+            << none << QByteArray()
+            << "/questions.csv:2:21: the row has 11 fields where the header has 12";
+        QTest::newRow("too many fields")
+            << Header + "1,标题,甲,乙,丙,丁,,A,1,0,0,0,9\r\n"
+            << none << QByteArray()
+            << "/questions.csv:2:25: the row has 13 fields where the header has 12";
+        QTest::newRow("quote never closed")
+            << Header + GoodRow + "2,\"标题,甲,乙,丙,丁,,A,1,0,0,0\r\n"
+            << none << QByteArray()
+            << "/questions.csv:3:3: the quoted field that starts here is never closed";
+        QTest::newRow("quote inside a field")
+            << Header + "1,标\"题,甲,乙,丙,丁,,A,1,0,0,0\r\n"
+            << none << QByteArray() << "/questions.csv:2:4: misplaced quote";
+        QTest::newRow("text after the closing quote")
+            << Header + "1,\"标题\"x,甲,乙,丙,丁,,A,1,0,0,0\r\n"
+            << none << QByteArray() << "/questions.csv:2:7: misplaced quote";
+        QTest::newRow("not in code page 936")
+            << Header + "1,标题,甲,乙😀,丙,丁,,A,1,0,0,0\r\n"
+            << none << QByteArray() << "/questions.csv:2:8: column \"b\": the character \"😀\"";
+        QTest::newRow("not an integer")
+            << Header + "1,\"两\r\n行\",甲,乙,丙,丁,,A,三,0,0,0\r\n"
+            << none << QByteArray()
+            << "/questions.csv:3:15: column \"chapter\": \"三\" is not an integer";
+        QTest::newRow("integer too large")
+            << Header + "1,标题,甲,乙,丙,丁,,A,1,0,0,99999999999\r\n"
+            << none << QByteArray()
+            << "/questions.csv:2:23: column \"qhlx\": \"99999999999\" is not an integer";
+        QTest::newRow("id twice")
+            << Header + GoodRow + GoodRow << none << QByteArray()
+            << "/questions.csv:3:1: column \"id\": the id 1 is already used on line 2";
+        QTest::newRow("unreadable picture")
+            << Header + GoodRow << QStringList{"a.png", "bad.png"}
+            << QByteArray("GIF89a but no picture") << "/pictures/a.png: not a readable";
+        QTest::newRow("picture names differ only in case")
+            << Header + GoodRow << QStringList{"Sign.png", "sign.gif"} << png
+            << "/pictures/Sign.png: the picture name \"Sign\" is already taken by ";
+    }
+    void refusesBadInput()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(QStringList, pictureFiles);
+        QFETCH(QByteArray, pictureBytes);
+        QFETCH(QString, message);
+        QTemporaryDir tmp;
+        const QString source = tmp.filePath("src");
+        WriteFile(source + "/questions.csv", csv);
+        for (const QString& name : pictureFiles)
+            WriteFile(source + "/pictures/" + name, pictureBytes);
+        bank::WriteBank(tmp.filePath("out"), {fixture::ChoiceQuestion(1, 1)}, {});
+        const auto before = FolderContent(tmp.filePath("out"));
+        try {
+            bank::BuildBank(source, tmp.filePath("out"));
+            QFAIL("no error");
+        } catch (const bank::EBankError& e) {
+            QVERIFY2(e.Message().startsWith(source + message), qPrintable(e.Message()));
+        }
+        QVERIFY(FolderContent(tmp.filePath("out")) == before);
+    }
+
+    void refusesToReplaceABankItCannotRead()
+    {
+        QTemporaryDir tmp;
+        WriteFile(tmp.filePath("src/questions.csv"), Header + GoodRow);
+        WriteFile(tmp.filePath("Test.db"), QByteArray());
+        ChangeBank(tmp.filePath("Test.db"), "abcd", "CREATE TABLE x(y)");
+        const auto before = FolderContent(tmp.path());
+        try {
+            bank::BuildBank(tmp.filePath("src"), tmp.path());
+            QFAIL("no error");
+        } catch (const bank::EBankError& e) {
+            QVERIFY2(e.Message().contains("cannot hand on its learner data"),
+                     qPrintable(e.Message()));
+        }
+        QVERIFY(FolderContent(tmp.path()) == before);
+    }
+
+    void rebuildKeepsLearnerData()
+    {
+        auto folder =
+            fixture::SmallBank({fixture::ChoiceQuestion(1, 1), fixture::ChoiceQuestion(2, 1),
+                                fixture::TrueFalseQuestion(3, 1)});
+        db::UpdateQuestions("where id=2", "set iserror=1");
+        db::UpdateQuestions("where id=3", "set iserror=1");
+        for (const char* values :
+             {"70,'2024-01-01 08:00:00'", "80,'2024-01-02 08:00:00'", "90,'2024-01-03 08:00:00'"})
+            db::InsertScore("score,dateline", values);
+        db::GetQuestionStore().ExecSQL("delete from scoredata where id=3");
+        db::CloseQuestionStore();
+
+        bank::TQuestion marked = fixture::TrueFalseQuestion(5, 1);
+        marked.iserror = 1;
+        bank::WriteBank(folder->Path(),
+                        {fixture::ChoiceQuestion(1, 1), fixture::ChoiceQuestion(2, 1), marked}, {});
+
+        examdata errors(3);
+        QCOMPARE(db::CountQuestions("where iserror=1"), 2);
+        db::LoadQuestions(0, "order by id", "where iserror=1", errors);
+        QCOMPARE(errors[0].id, 2);
+        QCOMPARE(errors[1].id, 5);
+        db::InsertScore("score,dateline", "100,'2024-01-04 08:00:00'");
+        auto scores = db::GetQuestionStore().GetTable(
+            "select id, score, dateline from scoredata order by id");
+        QStringList rows;
+        for (; !scores->Eof(); scores->Next())
+            rows << scores->FieldAsString(0) + " " + scores->FieldAsString(1) + " " +
+                        scores->FieldAsString(2);
+        QCOMPARE(rows, (QStringList{"1 70 2024-01-01 08:00:00", "2 80 2024-01-02 08:00:00",
+                                    "4 100 2024-01-04 08:00:00"}));
+    }
+
+    void checkPassesASoundBank()
+    {
+        auto folder = fixture::FullBank();
+        const bank::TCheckReport report = bank::CheckBank(folder->Path());
+        QVERIFY2(report.Sound(), qPrintable(report.faults.join('\n')));
+        const auto& questions = folder->Questions();
+        const auto blanks =
+            std::find_if(questions.begin(), questions.end(),
+                         [](const bank::TQuestion& q) { return q.imgname != q.imgname.trimmed(); });
+        QCOMPARE(report.warnings.size(), 1);
+        QVERIFY(report.warnings[0].contains(QStringLiteral("row %1 (id %2), column \"imgname\"")
+                                                .arg(blanks - questions.begin() + 1)
+                                                .arg(blanks->id)));
+
+        auto count = [&](auto keep) {
+            return QString::number(std::count_if(questions.begin(), questions.end(), keep));
+        };
+        QStringList expected{"questions: " + QString::number(questions.size())};
+        for (int c = 1; c <= 7; ++c)
+            expected << QStringLiteral("chapter %1: ").arg(c) +
+                            count([c](const auto& q) { return q.chapter == c; });
+        expected << "选择题: " + count([](const auto& q) { return !q.a.trimmed().isEmpty(); })
+                 << "判断题: " + count([](const auto& q) { return q.a.trimmed().isEmpty(); })
+                 << "图片题: " + count([](const auto& q) { return !q.imgname.trimmed().isEmpty(); })
+                 << "易错题: " + count([](const auto& q) { return q.difficult == 1; })
+                 << "交通标志题: " +
+                        count([](const auto& q) { return q.id >= 380 && q.id <= 573; });
+        const QStringList topics{"处罚题", "时间题", "距离题", "速度题"};
+        for (int item = 5; item <= 8; ++item)
+            expected << topics[item - 5] + ": " +
+                            count([item](const auto& q) { return q.item == item; });
+        expected << "交警手势题: " +
+                        count([](const auto& q) { return q.id >= 574 && q.id <= 589; });
+        const QStringList banks{"强化练习一", "强化练习二", "强化练习三", "强化练习四"};
+        for (int b = 0; b < 4; ++b)
+            expected << banks[b] + ": " + count([b](const auto& q) {
+                            return q.qhlx > b * 100 && q.qhlx <= b * 100 + 100;
+                        });
+        expected << "outside the intensive banks: " +
+                        count([](const auto& q) { return q.qhlx <= 0 || q.qhlx > 400; });
+        QCOMPARE(report.summary, expected);
+    }
+
+    void checkReportsEachFault_data()
+    {
+        QTest::addColumn<QByteArray>("questionsSql");
+        QTest::addColumn<QByteArray>("picturesSql");
+        QTest::addColumn<QString>("fault");
+        // In the full bank id 1 is a true/false question, id 2 a choice question, tu7 a picture.
+        QTest::newRow("choice answer")
+            << QByteArray("UPDATE examdata SET result='E' WHERE id=2") << QByteArray()
+            << "Test.db: row 2 (id 2), column \"result\": \"E\" is not one of A, B, C, D "
+               "for a choice question";
+        QTest::newRow("true/false answer")
+            << QByteArray("UPDATE examdata SET result='A' WHERE id=1") << QByteArray()
+            << "Test.db: row 1 (id 1), column \"result\": \"A\" is not one of 对, 错 for a "
+               "true/false question";
+        QTest::newRow("chapter")
+            << QByteArray("UPDATE examdata SET chapter=8 WHERE id=2") << QByteArray()
+            << "Test.db: row 2 (id 2), column \"chapter\": \"8\" is not a chapter from 1 to 7";
+        QTest::newRow("chapter below its quota")
+            << QByteArray("DELETE FROM examdata WHERE chapter=7 AND id NOT IN "
+                          "(SELECT id FROM examdata WHERE chapter=7 LIMIT 4)")
+            << QByteArray()
+            << "Test.db: chapter 7 holds 4 questions, fewer than the 5 of the exam paper";
+        QTest::newRow("picture missing")
+            << QByteArray("UPDATE examdata SET imgname='nosuch' WHERE id=2") << QByteArray()
+            << "Test.db: row 2 (id 2), column \"imgname\": the picture \"nosuch\" is not in "
+               "Image.db";
+        QTest::newRow("picture unreadable")
+            << QByteArray() << QByteArray("UPDATE pictures SET data=x'00' WHERE name='tu7'")
+            << "Image.db: picture \"TU7\": not a readable PNG, BMP or GIF picture";
+        QTest::newRow("not code page 936")
+            << QByteArray("UPDATE examdata SET title=x'FFFF' WHERE id=2") << QByteArray()
+            << "Test.db: row 2 (id 2), column \"title\": not valid code page 936 text";
+        QTest::newRow("id not an integer")
+            << TextIds + "UPDATE examdata SET id='x' WHERE id='2'" << QByteArray()
+            << "(id x), column \"id\": \"x\" is not an integer";
+        QTest::newRow("id twice") << TextIds + "UPDATE examdata SET id='1' WHERE id='2'"
+                                  << QByteArray()
+                                  << "(id 1), column \"id\": the id is also on row 1";
+    }
+    void checkReportsEachFault()
+    {
+        QFETCH(QByteArray, questionsSql);
+        QFETCH(QByteArray, picturesSql);
+        QFETCH(QString, fault);
+        auto folder = fixture::FullBank();
+        ChangeBank(folder->FilePath(bank::QuestionsFile), bank::QuestionsKey, questionsSql);
+        ChangeBank(folder->FilePath(bank::PicturesFile), QByteArray(), picturesSql);
+        const bank::TCheckReport report = bank::CheckBank(folder->Path());
+        QCOMPARE(report.faults.size(), 1);
+        QVERIFY2(report.faults[0].contains(fault), qPrintable(report.faults[0]));
+    }
+
+    void dumpThenBuildRoundTrips()
+    {
+        auto folder = fixture::FullBank();
+        QTemporaryDir tmp;
+        bank::DumpBank(folder->Path(), tmp.filePath("src"));
+        bank::BuildBank(tmp.filePath("src"), tmp.filePath("out"));
+        QCOMPARE(bank::ReadQuestions(tmp.filePath("out")), folder->Questions());
+        QCOMPARE(bank::ReadPack(tmp.filePath("out")), bank::ReadPack(folder->Path()));
+        QVERIFY_THROWS_EXCEPTION(bank::EBankError,
+                                 bank::DumpBank(folder->Path(), tmp.filePath("src")));
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("args"); // $BANK: a full bank, $TMP: an empty folder
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("no command")
+            << QStringList{} << 2 << "usage: jiakao-bank build SOURCE_DIR OUT_DIR";
+        QTest::newRow("unknown command") << QStringList{"frob", "$TMP"} << 2 << "usage:";
+        QTest::newRow("build without out dir") << QStringList{"build", "$TMP"} << 2 << "usage:";
+        QTest::newRow("build without source") << QStringList{"build", "$TMP", "$TMP/out"} << 1
+                                              << "jiakao-bank: $TMP/questions.csv: cannot read";
+        QTest::newRow("check sound") << QStringList{"check", "$BANK"} << 0 << "the bank is sound";
+        QTest::newRow("check missing")
+            << QStringList{"check", "$TMP"} << 1 << "$TMP/Test.db: no such file";
+        QTest::newRow("dump") << QStringList{"dump", "$BANK", "$TMP/src"} << 0 << "";
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        auto folder = fixture::FullBank();
+        QTemporaryDir tmp;
+        for (QString& arg : args)
+            arg.replace("$BANK", folder->Path()).replace("$TMP", tmp.path());
+        QProcess tool;
+        tool.start(JIAKAO_BANK_EXE, args);
+        QVERIFY(tool.waitForFinished());
+        const QString text =
+            QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError());
+        QCOMPARE(tool.exitCode(), status);
+        QVERIFY2(text.contains(QString(output).replace("$TMP", tmp.path())), qPrintable(text));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBank)
+#include "test_bank.moc"
