@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -370,6 +371,49 @@ private slots:
         const bank::TCheckReport report = bank::CheckBank(folder->Path());
         QCOMPARE(report.faults.size(), 1);
         QVERIFY2(report.faults[0].contains(fault), qPrintable(report.faults[0]));
+    }
+
+    // Other suites rely on the full bank holding each of these cases.
+    void fullBankHoldsEveryCase()
+    {
+        auto folder = fixture::FullBank();
+        const auto& questions = folder->Questions();
+        std::map<int, int> perChapter;
+        QSet<int> ids, qhlx, items;
+        QSet<QString> pack;
+        for (const bank::TPicture& p : folder->Pictures())
+            pack.insert(p.name);
+        int blankOption = 0, blankPicture = 0, otherCase = 0, difficult = 0, marked = 0;
+        for (const bank::TQuestion& q : questions) {
+            ++perChapter[q.chapter];
+            ids.insert(q.id);
+            qhlx.insert(q.qhlx);
+            items.insert(q.item);
+            blankOption += !q.a.isEmpty() && q.a.trimmed().isEmpty();
+            blankPicture += q.imgname != q.imgname.trimmed();
+            otherCase += !q.imgname.isEmpty() && !pack.contains(q.imgname.trimmed());
+            difficult += q.difficult == 1;
+            marked += q.iserror == 1;
+            QVERIFY(q.a.isEmpty() ? q.b.isEmpty() && (q.result == "对" || q.result == "错")
+                                  : QStringList({"A", "B", "C", "D"}).contains(q.result));
+        }
+        QCOMPARE(perChapter,
+                 (std::map<int, int>{
+                     {1, 360}, {2, 229}, {3, 237}, {4, 100}, {5, 142}, {6, 60}, {7, 49}}));
+        QVERIFY(std::is_sorted(questions.begin(), questions.end(),
+                               [](const auto& x, const auto& y) { return x.id < y.id; }));
+        QVERIFY(questions.back().id > static_cast<int>(questions.size()));
+        for (int id : {379, 380, 573, 574, 589, 590})
+            QVERIFY2(ids.contains(id), qPrintable(QString::number(id)));
+        for (int value : {0, 100, 101, 200, 201, 300, 301, 400, 401})
+            QVERIFY2(qhlx.contains(value), qPrintable(QString::number(value)));
+        for (int item : {5, 6, 7, 8})
+            QVERIFY(items.contains(item));
+        QVERIFY(blankOption > 0);
+        QCOMPARE(blankPicture, 1);
+        QVERIFY(otherCase > 0);
+        QVERIFY(difficult > 0);
+        QVERIFY(marked > 0);
     }
 
     void dumpThenBuildRoundTrips()
