@@ -92,7 +92,7 @@ void InsertQuestions(TConnection& db, const std::vector<TQuestion>& questions)
     for (const TQuestion& q : questions) {
         for (int i = 0; i < columns.size(); ++i) {
             if (IsIntegerColumn(columns[i]))
-                insert.Bind(i + 1, ColumnText(q, columns[i]).toLongLong());
+                insert.Bind(i + 1, static_cast<qint64>(ColumnNumber(q, columns[i])));
             else
                 insert.Bind(i + 1, Gbk(q, columns[i], ColumnText(q, columns[i])));
         }

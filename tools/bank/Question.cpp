@@ -62,6 +62,11 @@ bool IsIntegerColumn(const QString& column)
     return Find(column).number != nullptr;
 }
 
+int ColumnNumber(const TQuestion& q, const QString& column)
+{
+    return q.*Find(column).number;
+}
+
 void SetColumn(TQuestion& q, const QString& column, const QString& text, int number)
 {
     const TColumn& c = Find(column);

@@ -20,6 +20,8 @@ const QStringList& QuestionColumns();
 // The text of one column of a question, integers in decimal.
 QString ColumnText(const TQuestion& q, const QString& column);
 bool IsIntegerColumn(const QString& column);
+// The value of an integer column.
+int ColumnNumber(const TQuestion& q, const QString& column);
 // Sets one column from its text; an integer column takes the already converted value.
 void SetColumn(TQuestion& q, const QString& column, const QString& text, int number);
 
