@@ -28,12 +28,12 @@ QString ComposeQuestion(int position, const TSQLiteTable& t, const int columns[5
            t.FieldAsString(columns[3]) + gap + t.FieldAsString(columns[4]);
 }
 
-void FillQuestions(const QString& sql, bool trimImageName, examdata& target)
+size_t FillQuestions(const QString& sql, bool trimImageName, examdata& target)
 {
     std::unique_ptr<TSQLiteTable> t = GetQuestionStore().GetTable(sql);
     const size_t rows = std::min(static_cast<size_t>(t->RowCount()), target.size());
     if (rows == 0)
-        return;
+        return 0;
     const int idColumn = t->ColumnIndex(QStringLiteral("id"));
     const int textColumns[5] = {t->ColumnIndex(QStringLiteral("title")), t->ColumnIndex(QStringLiteral("a")),
                                 t->ColumnIndex(QStringLiteral("b")), t->ColumnIndex(QStringLiteral("c")),
@@ -50,6 +50,7 @@ void FillQuestions(const QString& sql, bool trimImageName, examdata& target)
         r.style = t->FieldAsString(textColumns[1]).isEmpty() ? 1 : 0;
         r.answer.clear();
     }
+    return rows;
 }
 
 } // namespace
@@ -98,9 +99,9 @@ void LoadQuestions(int limit, const QString& order, const QString& where, examda
     FillQuestions(SelectQuestionsSql(limit, order, where), true, target);
 }
 
-void LoadExamPaper(examdata& target)
+int LoadExamPaper(examdata& target)
 {
-    FillQuestions(QString::fromLatin1(ExamPaperSql), false, target);
+    return static_cast<int>(FillQuestions(QString::fromLatin1(ExamPaperSql), false, target));
 }
 
 void UpdateQuestions(const QString& where, const QString& set)

@@ -17,7 +17,8 @@ void CloseQuestionStore();
 
 int CountQuestions(const QString& where);
 void LoadQuestions(int limit, const QString& order, const QString& where, examdata& target);
-void LoadExamPaper(examdata& target);
+// Returns the number of slots filled: fewer than the quotas add up to when a chapter is short.
+int LoadExamPaper(examdata& target);
 void UpdateQuestions(const QString& where, const QString& set);
 void InsertScore(const QString& columns, const QString& values);
 void LoadLatestScores(scoredata& target);
