@@ -17,5 +17,6 @@ inline constexpr TKeyBinding KeyBindings[8] = {
     {"EDTY", 103, "7"}, {"EDTN", 100, "4"}, {"EDTPRE", 33, "PageUp"}, {"EDTNEXT", 34, "PageDown"},
 };
 
-// Config.cfg beside the executable.
+// Config.cfg beside the executable, or in the learner's own data folder (as the launcher uses)
+// where the executable's folder cannot be written.
 QString ConfigFilePath();
