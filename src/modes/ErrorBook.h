@@ -24,6 +24,10 @@ public:
     void mniN3Click();
 
 private:
+    void FollowAutoRemoveMark();
+    // Writes the error mark of the question on display and confirms it for a moment.
+    void SetMark(int iserror, const QString& confirmation, unsigned showMs);
+
     TMainControls c;
     TPractice& practice;
     TPracticeStart& starts;
