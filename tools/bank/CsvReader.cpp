@@ -2,6 +2,7 @@
 
 #include "BankError.h"
 
+#include <QStringDecoder>
 #include <csv.h>
 
 namespace bank {
@@ -10,6 +11,15 @@ namespace {
 bool IsLineBreak(unsigned char c)
 {
     return c == '\r' || c == '\n';
+}
+
+// A byte order mark at the start of a field is text like any other: only the one at the start
+// of the file is dropped, and that before parsing.
+QString Decode(const void* data, size_t length)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return utf8(QByteArrayView(static_cast<const char*>(data), static_cast<qsizetype>(length)));
 }
 
 // Follows the parser byte by byte, so that every field knows where it began.
@@ -43,9 +53,7 @@ public:
             startLine = line;
             startColumn = column;
         }
-        TCsvField field{
-            QString::fromUtf8(static_cast<const char*>(data), static_cast<qsizetype>(length)),
-            startLine, startColumn};
+        TCsvField field{Decode(data, length), startLine, startColumn};
         if (row.fields.empty()) {
             row.line = startLine;
             row.column = startColumn;
