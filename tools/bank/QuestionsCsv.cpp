@@ -71,6 +71,19 @@ void CheckFieldCount(const TCsvRow& row, qsizetype expected, const QString& file
         QStringLiteral("the row has %1 fields where the header has %2").arg(count).arg(expected));
 }
 
+// The trainer compares the answer with the caption of the button pressed, so any other text
+// would make the question impossible to answer right.
+void CheckResult(const TQuestion& q, const TCsvField& f, const QString& file)
+{
+    const bool choice = !q.a.isEmpty();
+    const QStringList answers = choice ? QStringList{"A", "B", "C", "D"} : QStringList{"对", "错"};
+    if (!answers.contains(q.result))
+        throw ErrorAt(file, f.line, f.column,
+                      QStringLiteral("column \"result\": \"%1\" is not one of %2 for a %3 question")
+                          .arg(q.result, answers.join(QStringLiteral(", ")),
+                               choice ? QStringLiteral("choice") : QStringLiteral("true/false")));
+}
+
 TQuestion QuestionOfRow(const TCsvRow& row, const QStringList& names, const QString& file)
 {
     TQuestion q;
@@ -98,12 +111,14 @@ std::vector<TQuestion> ReadQuestionsCsv(const QString& csvPath)
         throw ErrorAt(csvPath, 1, 1, QStringLiteral("the header row is missing"));
     const QStringList names = ReadHeader(rows.front(), csvPath);
     const qsizetype idField = names.indexOf(QStringLiteral("id"));
+    const qsizetype resultField = names.indexOf(QStringLiteral("result"));
 
     std::vector<TQuestion> questions;
     QHash<int, int> lineOfId;
     for (size_t r = 1; r < rows.size(); ++r) {
         CheckFieldCount(rows[r], names.size(), csvPath);
         TQuestion q = QuestionOfRow(rows[r], names, csvPath);
+        CheckResult(q, rows[r].fields[resultField], csvPath);
         const TCsvField& idAt = rows[r].fields[idField];
         if (lineOfId.contains(q.id))
             throw ErrorAt(csvPath, idAt.line, idAt.column,
