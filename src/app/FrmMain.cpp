@@ -14,10 +14,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTime>
 #include <QTimer>
+#include <utility>
 
 TFrmMain::TFrmMain(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -50,13 +52,24 @@ TFrmMain::~TFrmMain()
 
 bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyRelease && watched->isWidgetType() &&
+    if (event->type() == QEvent::KeyRelease && event != redelivered && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        const QPointer<QObject> target = watched;
         // Holding a key acts once, on its release.
         if (!key->isAutoRepeat())
             platform::Guard([&] { practice.FormKeyUp(platform::VirtualKey(*key)); });
-    } else if (watched == c.Prb && event->type() == QEvent::MouseButtonPress) {
+        // A release that its control ignores climbs to each parent, and this filter would see
+        // it again at every step: hand it on through the whole chain here, past this filter.
+        if (target) {
+            QEvent* outer = std::exchange(redelivered, event);
+            QCoreApplication::sendEvent(target, event);
+            redelivered = outer;
+        }
+        event->accept();
+        return true;
+    }
+    if (watched == c.Prb && event->type() == QEvent::MouseButtonPress) {
         const int x = static_cast<int>(static_cast<QMouseEvent*>(event)->position().x());
         platform::Guard([&] { practice.PrbMouseDown(x); });
         return true;

@@ -46,4 +46,6 @@ private:
     TErrorBook errorBook;
     TKeySettings keySettings;
     bool shown = false;
+    // The key release being handed on to its control after the preview.
+    QEvent* redelivered = nullptr;
 };
