@@ -26,7 +26,16 @@ public:
     // returns true, so the tick is not counted.
     bool TimeLimitTick();
 
+    // Right answers on the paper on the main window.
+    int Score() const;
+
 private:
+    void BeginAttempt();
+    void Review();
+
     TMainControls c;
     TPractice& practice;
+    // Moves on at every start, restart and submission of a paper, so that a confirmation
+    // answered after its attempt has ended can tell.
+    unsigned attempt = 0;
 };
