@@ -11,6 +11,7 @@
 #include <QMovie>
 #include <QPushButton>
 #include <QTableWidget>
+#include <optional>
 
 scoredata ScoreList;
 QString CurrentDateline;

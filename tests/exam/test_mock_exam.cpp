@@ -16,6 +16,7 @@
 #include <QSet>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <map>
 #include <memory>
 
