@@ -1,6 +1,7 @@
 #include "MainLayout.h"
 
 #include "AnswerSheet.h"
+#include "QuestionLabel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -125,11 +126,10 @@ void BuildPracticeArea(QWidget& window, TMainControls& c)
     c.GrpMain->setTitle(QStringLiteral("随机练习"));
     QGroupBox* g = c.GrpMain;
 
-    c.LblExam = Label(g, "LblExam", {16, 20, 512, 172}, QStringLiteral("加载试题中，请稍后......"));
+    c.LblExam = Make<TQuestionLabel>(g, "LblExam", 16, 20, 512, 172);
+    c.LblExam->setText(QStringLiteral("加载试题中，请稍后......"));
     c.LblExam->setFont(Font(QStringLiteral("宋体"), 16, true));
     SetColor(c.LblExam, Navy);
-    c.LblExam->setWordWrap(true);
-    c.LblExam->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     c.ImgExam = Make<QLabel>(g, "ImgExam", 542, 28, 179, 132);
     c.ImgExam->setAlignment(Qt::AlignCenter);
     c.ImgExam->hide();
