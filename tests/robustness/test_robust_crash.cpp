@@ -3,6 +3,7 @@
 #include "Fixture.h"
 #include "FrmMain.h"
 #include "KeyBindings.h"
+#include "MockExam.h"
 #include "Notices.h"
 #include "Paths.h"
 #include "ProfileStrings.h"
@@ -19,6 +20,7 @@
 #include <QSet>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 #include <csignal>
 #include <sqlcipher/sqlite3.h>
 #include <unistd.h>
@@ -29,7 +31,8 @@
 namespace {
 
 const QString JournalName = QStringLiteral("journal.txt");
-constexpr int BankSize = 60;
+// Every chapter holds at least its exam quota.
+constexpr int BankSize = 210;
 constexpr int PayloadLength = 4000;
 
 QString Payload(int n)
@@ -76,6 +79,13 @@ int RunChild(const QString& dir)
     w.findChild<QCheckBox*>("ChkAutoNext")->click();
     const TMainControls& c = w.Controls();
     platform::TProfileFile config(ConfigFilePath());
+    // The learner in front of the result dialog closes it with its close box at once.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (QWidget* dialog = QApplication::activeModalWidget())
+            dialog->close();
+    });
+    closer.start(0);
     const QString run = QString::number(QCoreApplication::applicationPid());
     for (int n = 0;; ++n) {
         // Any write the program reports as failed is simply not noted.
@@ -94,6 +104,18 @@ int RunChild(const QString& dir)
             c.mniN2->trigger();
             if (errors == before)
                 journal.Note(QStringLiteral("cleared"));
+        }
+        if (n % 5 == 2) {
+            c.BtnMN->click();
+            for (int k = 0; k < 3; ++k) {
+                c.BtnA->click();
+                c.BtnNext->click();
+            }
+            const int exam = errors;
+            const int score = w.Exam().Score();
+            w.Exam().ExamSubmit();
+            if (errors == exam)
+                journal.Note(QStringLiteral("exam %1").arg(score));
         }
         const QString dateline = QStringLiteral("%1-%2").arg(run).arg(n);
         try {
@@ -119,6 +141,7 @@ struct TPromised
 {
     QSet<QString> marks;
     QSet<QString> scores;
+    QStringList examScores; // in the order submitted
     int lastConfig = -1;
 };
 
@@ -136,6 +159,8 @@ TPromised ReadJournal(const QString& path, const QStringList& initialMarks)
             promised.marks.clear();
         else if (line.startsWith("mark "))
             promised.marks.insert(line);
+        else if (line.startsWith("exam "))
+            promised.examScores << line.mid(5);
         else if (line.startsWith("score "))
             promised.scores.insert(line.mid(6));
         else if (line.startsWith("config "))
@@ -201,9 +226,20 @@ private slots:
             for (const QString& mark : promised.marks)
                 QVERIFY2(learner.contains(mark), qPrintable(mark));
             QSet<QString> datelines;
-            for (const QString& row : learner)
-                if (row.startsWith("score "))
-                    datelines.insert(row.section(' ', 3));
+            QStringList examScores; // rows stored by a submission carry the date and time
+            for (const QString& row : learner) {
+                if (!row.startsWith("score "))
+                    continue;
+                datelines.insert(row.section(' ', 3));
+                if (row.section(' ', 3).contains(QLatin1Char(':')))
+                    examScores << row.section(' ', 2, 2);
+            }
+            // A row stored just before a kill may be missing from the journal, never the reverse.
+            qsizetype found = 0;
+            for (const QString& score : examScores)
+                if (found < promised.examScores.size() && score == promised.examScores[found])
+                    ++found;
+            QCOMPARE(found, promised.examScores.size());
             for (const QString& dateline : promised.scores)
                 QVERIFY2(datelines.contains(dateline), qPrintable(dateline));
 
@@ -218,12 +254,13 @@ private slots:
         }
         // The rounds did reach every kind of write.
         const QString noted = QString::fromUtf8(robust::FileBytes(journal));
-        qInfo("journal: %lld marks, %lld clears, %lld scores, %lld settings writes",
+        qInfo("journal: %lld marks, %lld clears, %lld exams, %lld scores, %lld settings writes",
               static_cast<long long>(noted.count("mark ")),
               static_cast<long long>(noted.count("cleared")),
+              static_cast<long long>(noted.count("exam ")),
               static_cast<long long>(noted.count("score ")),
               static_cast<long long>(noted.count("config ")));
-        for (const char* kind : {"mark ", "cleared", "score ", "config "})
+        for (const char* kind : {"mark ", "cleared", "exam ", "score ", "config "})
             QVERIFY2(noted.contains(QLatin1String(kind)), kind);
     }
 };
