@@ -89,13 +89,12 @@ private slots:
 
         bank::TQuestion quoted = Question(7, "他说\"靠右\"，然后\r\n停车", "甲,乙", "B", 2);
         quoted.b = "  ";
-        quoted.imgname = " tu7 ";
         quoted.item = 5;
         quoted.difficult = 1;
         quoted.qhlx = 101;
         QTest::newRow("quoting")
             << Header +
-                   "7,\"他说\"\"靠右\"\"，然后\r\n停车\",\"甲,乙\",  ,,,\" tu7 \",B,2,5,1,101\r\n"
+                   "7,\"他说\"\"靠右\"\"，然后\r\n停车\",\"甲,乙\",  ,,,,B,2,5,1,101\r\n"
             << std::vector<bank::TQuestion>{quoted};
         QTest::newRow("other order, iserror")
             << QByteArray("result,iserror,qhlx,difficult,item,chapter,imgname,d,c,b,a,title,id\r\n"

@@ -8,14 +8,42 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 
 namespace bank {
+
+namespace {
+
+// Every picture a question names must be in the pack, found as the trainer finds it: trimmed,
+// letter case ignored. A bank that would show an error instead of its picture is not built.
+void RequirePictures(const QString& csvPath, const QString& picturesDir,
+                     const std::vector<TQuestion>& questions, const std::vector<TPicture>& pictures)
+{
+    QSet<QString> names;
+    for (const TPicture& p : pictures)
+        names.insert(p.name.toLower());
+    for (const TQuestion& q : questions) {
+        const QString name = q.imgname.trimmed();
+        if (!name.isEmpty() && !names.contains(name.toLower()))
+            throw EBankError(
+                QStringLiteral(
+                    "%1: question id %2, column \"imgname\": the picture \"%3\" is not in %4")
+                    .arg(csvPath)
+                    .arg(q.id)
+                    .arg(name, picturesDir));
+    }
+}
+
+} // namespace
 
 void BuildBank(const QString& sourceDir, const QString& outDir)
 {
     const QDir source(sourceDir);
-    const std::vector<TQuestion> questions = ReadQuestionsCsv(source.filePath(SourceCsvFile));
-    const std::vector<TPicture> pictures = ReadPictures(source.filePath(SourcePicturesDir));
+    const QString csvPath = source.filePath(SourceCsvFile);
+    const QString picturesDir = source.filePath(SourcePicturesDir);
+    const std::vector<TQuestion> questions = ReadQuestionsCsv(csvPath);
+    const std::vector<TPicture> pictures = ReadPictures(picturesDir);
+    RequirePictures(csvPath, picturesDir, questions, pictures);
     WriteBank(outDir, questions, pictures);
 }
 
