@@ -8,13 +8,11 @@
 #include <QStyle>
 
 TFrmAbout::TFrmAbout(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(owner, platform::DialogFrame)
 {
     setObjectName(QStringLiteral("FrmAbout"));
     setWindowTitle(QStringLiteral("关于"));
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(platform::DesignFont(QStringLiteral("Tahoma"), 11));
     setFixedSize(456, 193);
 
     auto* image = new QLabel(this);
@@ -24,9 +22,7 @@ TFrmAbout::TFrmAbout(QWidget* owner)
 
     Label2 = new QLabel(QStringLiteral("砺行驾考－驾驶员考试个人单机版"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    QFont title(QStringLiteral("宋体"));
-    title.setPixelSize(14);
-    Label2->setFont(title);
+    Label2->setFont(platform::DesignFont(QStringLiteral("宋体"), 14));
     Label2->move(82, 20);
 
     auto* ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("确定"), this);

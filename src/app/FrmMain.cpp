@@ -29,9 +29,7 @@ TFrmMain::TFrmMain(QWidget* parent)
 {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("砺行驾考－驾驶员考试个人单机版"));
-    QFont font(QStringLiteral("宋体"));
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(platform::DesignFont(QStringLiteral("宋体"), 12));
     setFixedSize(896, 568);
     QIcon icon(QStringLiteral(":/app/icon.png"));
     setWindowIcon(icon);

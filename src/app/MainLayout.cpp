@@ -1,6 +1,7 @@
 #include "MainLayout.h"
 
 #include "AnswerSheet.h"
+#include "Desktop.h"
 #include "QuestionLabel.h"
 
 #include <QAction>
@@ -49,14 +50,6 @@ QPushButton* GlyphButton(QWidget* parent, const char* name, int top, const QStri
     return b;
 }
 
-QFont Font(const QString& family, int pixels, bool bold = false)
-{
-    QFont f(family);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
 void SetColor(QWidget* w, const QColor& color)
 {
     QPalette p = w->palette();
@@ -85,7 +78,7 @@ void BuildLeftColumn(QWidget& window, TMainControls& c)
     auto* grpTime = Make<QGroupBox>(&window, "GrpTime", 7, 95, 137, 50);
     grpTime->setTitle(QStringLiteral("计时"));
     c.LblTime = Label(grpTime, "LblTime", {30, 18, 100, 24}, QStringLiteral("08:06:06"));
-    c.LblTime->setFont(Font(QStringLiteral("WST_Span"), 24, true));
+    c.LblTime->setFont(platform::DesignFont(QStringLiteral("WST_Span"), 24, true));
     SetColor(c.LblTime, Navy);
 
     auto* grpBtn = Make<QGroupBox>(&window, "GrpBtn", 7, 151, 137, 410);
@@ -103,7 +96,7 @@ void BuildLeftColumn(QWidget& window, TMainControls& c)
 void BuildAnswerButtons(QGroupBox* grp, TMainControls& c)
 {
     c.Panelxz = Make<QWidget>(grp, "Panelxz", 529, 174, 196, 50);
-    const QFont letters = Font(QStringLiteral("Comic Sans MS"), 21, true);
+    const QFont letters = platform::DesignFont(QStringLiteral("Comic Sans MS"), 21, true);
     c.BtnA = Button(c.Panelxz, "BtnA", {13, 0, 40, 40}, QStringLiteral("A"));
     c.BtnB = Button(c.Panelxz, "BtnB", {60, 0, 40, 40}, QStringLiteral("B"));
     c.BtnC = Button(c.Panelxz, "BtnC", {106, 0, 40, 40}, QStringLiteral("C"));
@@ -112,7 +105,7 @@ void BuildAnswerButtons(QGroupBox* grp, TMainControls& c)
         b->setFont(letters);
 
     c.Panelpd = Make<QWidget>(grp, "Panelpd", 542, 174, 179, 44);
-    const QFont marks = Font(QStringLiteral("楷体_GB2312"), 24, true);
+    const QFont marks = platform::DesignFont(QStringLiteral("楷体_GB2312"), 24, true);
     c.BtnYes = Button(c.Panelpd, "BtnYes", {25, 1, 40, 40}, QStringLiteral("对"));
     c.BtnNo = Button(c.Panelpd, "BtnNo", {116, 1, 40, 40}, QStringLiteral("错"));
     c.BtnYes->setFont(marks);
@@ -128,7 +121,7 @@ void BuildPracticeArea(QWidget& window, TMainControls& c)
 
     c.LblExam = Make<TQuestionLabel>(g, "LblExam", 16, 20, 512, 172);
     c.LblExam->setText(QStringLiteral("加载试题中，请稍后......"));
-    c.LblExam->setFont(Font(QStringLiteral("宋体"), 16, true));
+    c.LblExam->setFont(platform::DesignFont(QStringLiteral("宋体"), 16, true));
     SetColor(c.LblExam, Navy);
     c.ImgExam = Make<QLabel>(g, "ImgExam", 542, 28, 179, 132);
     c.ImgExam->setAlignment(Qt::AlignCenter);
@@ -141,7 +134,7 @@ void BuildPracticeArea(QWidget& window, TMainControls& c)
     c.LblRight->hide();
     Label(g, "Label3", {357, 194, 90, 12}, QStringLiteral("您的答案：_____"));
     c.LblMyAnswer = Label(g, "LblMyAnswer", {424, 180, 22, 24}, QString());
-    c.LblMyAnswer->setFont(Font(QStringLiteral("宋体"), 24, true));
+    c.LblMyAnswer->setFont(platform::DesignFont(QStringLiteral("宋体"), 24, true));
     c.ImgAnswer = Make<QLabel>(g, "ImgAnswer", 446, 190, 25, 22);
 
     c.BtnSetError = Button(g, "BtnSetError", {357, 226, 87, 33}, QStringLiteral("设为错题"));
@@ -175,7 +168,7 @@ void BuildPracticeArea(QWidget& window, TMainControls& c)
     c.ChkAutoNext->setChecked(true);
 
     c.Grd = Make<TAnswerSheet>(g, "Grd", 16, 311, 706, 144);
-    c.Grd->setFont(Font(QStringLiteral("Tahoma"), 11));
+    c.Grd->setFont(platform::DesignFont(QStringLiteral("Tahoma"), 11));
 }
 
 void BuildMenu(QWidget& window, TMainControls& c)

@@ -48,14 +48,6 @@ private:
     std::optional<double> number;
 };
 
-QFont PixelFont(const QString& family, int px, bool bold = false)
-{
-    QFont font(family);
-    font.setPixelSize(px);
-    font.setBold(bold);
-    return font;
-}
-
 QFrame* Bevel(QWidget* parent, const char* name, int top)
 {
     auto* bevel = new QFrame(parent);
@@ -93,13 +85,12 @@ void SetStill(QLabel* picture, const QPixmap& pixmap)
 } // namespace
 
 TFrmExam::TFrmExam(QWidget* owner, std::function<void()> examRedo, QPushButton* btnMN)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint),
+    : QDialog(owner, platform::DialogFrame),
       examRedo(std::move(examRedo)), btnMN(btnMN)
 {
     setObjectName(QStringLiteral("FrmExam"));
     setWindowTitle(QStringLiteral("模拟考试"));
-    setFont(PixelFont(QStringLiteral("Tahoma"), 11));
+    setFont(platform::DesignFont(QStringLiteral("Tahoma"), 11));
     setFixedSize(426, 373);
 
     // Created first so that it lies behind the score and the pictures.
@@ -129,7 +120,7 @@ TFrmExam::TFrmExam(QWidget* owner, std::function<void()> examRedo, QPushButton* 
     lblResult = new QLabel(QStringLiteral("100分"), this);
     lblResult->setObjectName(QStringLiteral("lblResult"));
     lblResult->move(224, 13);
-    lblResult->setFont(PixelFont(QStringLiteral("Tahoma"), 35, true));
+    lblResult->setFont(platform::DesignFont(QStringLiteral("Tahoma"), 35, true));
     QPalette red = lblResult->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     lblResult->setPalette(red);
@@ -188,7 +179,7 @@ void TFrmExam::BuildScoreGrid()
     advstrngrd->setHorizontalHeaderLabels(
         {QStringLiteral("时间"), QStringLiteral("成绩"), QStringLiteral("排名")});
     QHeaderView* header = advstrngrd->horizontalHeader();
-    header->setFont(PixelFont(QStringLiteral("宋体"), 12));
+    header->setFont(platform::DesignFont(QStringLiteral("宋体"), 12));
     header->setFixedHeight(22);
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setSectionsClickable(true);

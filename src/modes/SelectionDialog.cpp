@@ -7,15 +7,12 @@
 
 TSelectionDialog::TSelectionDialog(TPracticeStart& starts, QWidget* owner, const char* name,
                                    const QString& caption, QSize client)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint),
+    : QDialog(owner, platform::DialogFrame),
       starts(starts)
 {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(caption);
-    QFont font(QStringLiteral("宋体"));
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(platform::DesignFont(QStringLiteral("宋体"), 12));
     setFixedSize(client);
     platform::CentreOnScreen(*this);
 }

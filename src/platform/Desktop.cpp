@@ -44,6 +44,14 @@ void LoadChineseTranslations(QApplication& app)
         QApplication::installTranslator(translator);
 }
 
+QFont DesignFont(const QString& family, int pixels, bool bold)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
 void CentreOnScreen(QWidget& window)
 {
     const QScreen* screen = window.screen();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 
 class QApplication;
@@ -19,5 +20,12 @@ void InstallDesignFontSubstitutes();
 void LoadChineseTranslations(QApplication& app);
 // Places a window in the middle of the screen it is on.
 void CentreOnScreen(QWidget& window);
+
+// The frame of every dialog: a title bar with the system menu and the close box only.
+constexpr Qt::WindowFlags DialogFrame =
+    Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+
+// A font as the layouts give it: a family and a character height in pixels.
+QFont DesignFont(const QString& family, int pixels, bool bold = false);
 
 } // namespace platform

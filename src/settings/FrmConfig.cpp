@@ -80,15 +80,12 @@ bool IsDialogKey(const QKeyEvent& key)
 } // namespace
 
 TFrmConfig::TFrmConfig(QWidget* owner, TPractice& practice)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint),
+    : QDialog(owner, platform::DialogFrame),
       practice(practice), config(std::in_place, ConfigFilePath())
 {
     setObjectName(QStringLiteral("FrmConfig"));
     setWindowTitle(QStringLiteral("键盘设置"));
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(platform::DesignFont(QStringLiteral("Tahoma"), 11));
     setFixedSize(347, 325);
 
     auto* group = Place<QGroupBox>(this, "GroupBox1", {8, 8, 329, 257});
