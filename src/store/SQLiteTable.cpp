@@ -128,14 +128,19 @@ void TSQLiteDatabase::RaiseError(const QString& base, const QString& sql)
                                .arg(SQLiteErrorCodeText(code), sql, QString::fromUtf8(sqlite3_errmsg(db))));
 }
 
+void TSQLiteDatabase::Prepare(const QString& sql, sqlite3_stmt** stmt)
+{
+    const QByteArray text = platform::ToCodePage936(sql);
+    if (sqlite3_prepare_v2(db, text.constData(), -1, stmt, nullptr) != SQLITE_OK)
+        RaiseError(QStringLiteral("Error executing SQL"), sql);
+    if (!*stmt)
+        RaiseError(QStringLiteral("Could not prepare SQL statement"), sql);
+}
+
 void TSQLiteDatabase::ExecSQL(const QString& sql)
 {
     TStatement s;
-    const QByteArray text = platform::ToCodePage936(sql);
-    if (sqlite3_prepare_v2(db, text.constData(), -1, &s.stmt, nullptr) != SQLITE_OK)
-        RaiseError(QStringLiteral("Error executing SQL"), sql);
-    if (!s.stmt)
-        RaiseError(QStringLiteral("Could not prepare SQL statement"), sql);
+    Prepare(sql, &s.stmt);
     if (sqlite3_step(s.stmt) != SQLITE_DONE)
         RaiseError(QStringLiteral("Error executing SQL statement"), sql);
 }
@@ -143,11 +148,7 @@ void TSQLiteDatabase::ExecSQL(const QString& sql)
 std::unique_ptr<TSQLiteTable> TSQLiteDatabase::GetTable(const QString& sql)
 {
     TStatement s;
-    const QByteArray text = platform::ToCodePage936(sql);
-    if (sqlite3_prepare_v2(db, text.constData(), -1, &s.stmt, nullptr) != SQLITE_OK)
-        RaiseError(QStringLiteral("Error executing SQL"), sql);
-    if (!s.stmt)
-        RaiseError(QStringLiteral("Could not prepare SQL statement"), sql);
+    Prepare(sql, &s.stmt);
 
     auto table = std::make_unique<TSQLiteTable>();
     for (;;) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 // The error of the database layer; its message is the whole report shown to the learner.
 class ESQLiteException : public std::runtime_error
@@ -40,6 +41,8 @@ public:
     sqlite3* Handle() const { return db; }
 
 private:
+    // Compiles the whole text, which must hold a statement.
+    void Prepare(const QString& sql, sqlite3_stmt** stmt);
     [[noreturn]] void RaiseError(const QString& base, const QString& sql);
     sqlite3* db = nullptr;
 };
