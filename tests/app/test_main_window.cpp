@@ -1,5 +1,6 @@
 #include "AnswerSheet.h"
 #include "Desktop.h"
+#include "FindControl.h"
 #include "Fixture.h"
 #include "FrmMain.h"
 #include "TestNotices.h"
@@ -16,13 +17,7 @@ namespace {
 
 const QString AppTitle = QStringLiteral("砺行驾考－驾驶员考试单机版");
 
-template <typename T = QWidget> T* Find(const TFrmMain& w, const char* name)
-{
-    T* found = w.findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
+using fixture::Find;
 
 // Runs fn once the modal dialog it opens is up, so no test ever waits on it.
 void WhenModal(std::function<void(QWidget*)> fn)

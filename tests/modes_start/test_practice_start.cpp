@@ -1,5 +1,6 @@
 #include "AnswerSheet.h"
 #include "Db.h"
+#include "FindControl.h"
 #include "Fixture.h"
 #include "FrmMain.h"
 #include "TestNotices.h"
@@ -15,13 +16,7 @@
 
 namespace {
 
-template <typename T = QWidget> T* Find(const TFrmMain& w, const char* name)
-{
-    T* found = w.findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
+using fixture::Find;
 
 QList<int> Ids(const TPractice& p)
 {

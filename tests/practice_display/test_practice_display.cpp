@@ -1,5 +1,6 @@
 #include "AnswerSheet.h"
 #include "Desktop.h"
+#include "FindControl.h"
 #include "Fixture.h"
 #include "FrmMain.h"
 #include "Guard.h"
@@ -15,13 +16,7 @@
 
 namespace {
 
-template <typename T = QWidget> T* Find(const TFrmMain& w, const char* name)
-{
-    T* found = w.findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
+using fixture::Find;
 
 void Show(TPractice& p, int n)
 {
