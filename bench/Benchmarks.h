@@ -1,0 +1,17 @@
+#pragma once
+
+// The benchmarks of the run, registered in the order they run, and the names the targets
+// refer to them by.
+void RegisterRawFloor();
+void RegisterStartUp();
+void RegisterHandlers();
+
+namespace names {
+inline constexpr const char* RawFreshOpen = "Raw/FreshOpen";
+inline constexpr const char* RawReused = "Raw/ReusedConnection";
+inline constexpr const char* StartInProcess = "Start/InProcess";
+inline constexpr const char* StartProcess = "Start/WholeProcess";
+inline constexpr const char* BtnOrderClick = "BtnOrderClick";
+// The counter of the whole-process start: its peak resident memory.
+inline constexpr const char* PeakMemory = "peak_MB";
+} // namespace names

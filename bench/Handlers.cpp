@@ -1,0 +1,196 @@
+#include "AnswerSheet.h"
+#include "BenchContext.h"
+#include "Benchmarks.h"
+#include "Db.h"
+#include "ExamDialogs.h"
+#include "KeyBindings.h"
+#include "ProfileStrings.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <vector>
+
+namespace {
+
+TFrmMain& Window()
+{
+    return Context().Window();
+}
+
+TPractice& Practice()
+{
+    return Window().Practice();
+}
+
+const TMainControls& Controls()
+{
+    return Window().Controls();
+}
+
+void Expect(benchmark::State& state, bool condition, const char* what)
+{
+    if (!condition)
+        state.SkipWithError(what);
+}
+
+// The whole bank in order, question 1 on display, answers given without moving on.
+void OrderedBank()
+{
+    Controls().BtnOrder->click();
+    if (Practice().AutoNext)
+        Controls().ChkAutoNext->click();
+}
+
+// A benchmark that presses one button again and again on the whole-bank practice.
+void Click(benchmark::State& state, QPushButton* TMainControls::*button, int expectedCount)
+{
+    OrderedBank();
+    QPushButton* pressed = Controls().*button;
+    TimeEach(state, OnScreen([&] { pressed->click(); }));
+    Expect(state, Practice().QuestionCount == expectedCount, "the practice has the wrong size");
+}
+
+void ChapterStart(benchmark::State& state)
+{
+    TimeEach(state, OnScreen([] {
+                 Window().Starts().SetChapterExam(
+                     QStringLiteral("order by id"), QStringLiteral("where chapter=1"),
+                     QStringLiteral("第一章 道路交通安全法律、法规和规章"));
+             }));
+    Expect(state, Practice().QuestionCount == 360, "chapter 1 did not hold 360 questions");
+}
+
+// Exactly the first 200 questions in the error book.
+void MarkErrorBook()
+{
+    db::UpdateQuestions(QString(), QStringLiteral("set iserror=0"));
+    db::UpdateQuestions(
+        QStringLiteral("where id in (select id from examdata order by id limit 200)"),
+        QStringLiteral("set iserror=1"));
+}
+
+void ErrorBook(benchmark::State& state)
+{
+    MarkErrorBook();
+    Click(state, &TMainControls::BtnError, 200);
+    Expect(state, Practice().ErrorMode, "the error book did not start");
+}
+
+void WholeBankReset(benchmark::State& state)
+{
+    OrderedBank();
+    TimeEach(state, OnScreen([] { Practice().ResetPractice(1177); }));
+}
+
+// Question n on display through the answer sheet, as a click on its cell puts it there.
+void GoTo(int n)
+{
+    const TCellPos cell = CellOfQuestion(n);
+    Controls().Grd->GotoCell(cell.row, cell.col);
+    Practice().GrdClickCell(cell.row, cell.col);
+}
+
+// The numbers of the first two questions with a picture, or of the first two without.
+std::vector<int> TwoQuestions(bool withPicture)
+{
+    const examdata& questions = Practice().Questions;
+    std::vector<int> found;
+    for (size_t i = 0; i < questions.size() && found.size() < 2; ++i)
+        if (questions[i].imgname.isEmpty() != withPicture)
+            found.push_back(static_cast<int>(i) + 1);
+    return found;
+}
+
+// Two questions of the kind in turn, so that every showing changes what is on screen.
+void Show(benchmark::State& state, bool withPicture)
+{
+    OrderedBank();
+    const std::vector<int> two = TwoQuestions(withPicture);
+    if (two.size() != 2) {
+        state.SkipWithError("the bank lacks two such questions");
+        return;
+    }
+    // The first picture loads the pack; every later one comes from memory.
+    GoTo(two[0]);
+    size_t turn = 0;
+    TimeEach(state, OnScreen([] { Practice().ShowQuestion(); }),
+             [&] { Practice().CurrentNo = two[++turn % 2]; });
+}
+
+QString WrongAnswer(const myRecord& q)
+{
+    if (q.style != 0)
+        return q.result == QStringLiteral("对") ? QStringLiteral("错") : QStringLiteral("对");
+    return q.result == QStringLiteral("A") ? QStringLiteral("B") : QStringLiteral("A");
+}
+
+// A wrong answer also writes the question's error mark to the bank.
+void Answer(benchmark::State& state, bool right)
+{
+    OrderedBank();
+    const myRecord& q = *Practice().Current();
+    const QString answer = right ? q.result : WrongAnswer(q);
+    TimeEach(state, OnScreen([&] { Practice().GiveAnswer(answer); }));
+    Expect(state, Practice().CurrentNo == 1, "the answer moved on");
+}
+
+// Config.cfg as the key settings dialog saves it, every binding at its default.
+void SaveKeySettings()
+{
+    platform::TProfileFile config(ConfigFilePath());
+    for (const TKeyBinding& k : KeyBindings) {
+        config.WriteString(QStringLiteral("keyboard"), QString::fromLatin1(k.key),
+                           QString::fromLatin1(k.text));
+        config.WriteInteger(QStringLiteral("keyboard_key"), QString::fromLatin1(k.key), k.code);
+    }
+}
+
+// PageDown: the settings read and the next question shown.
+void KeyUp(benchmark::State& state)
+{
+    SaveKeySettings();
+    OrderedBank();
+    constexpr quint16 PageDown = 34;
+    TimeEach(state, OnScreen([] { Practice().FormKeyUp(PageDown); }), [] {
+        if (Practice().CurrentNo == Practice().QuestionCount)
+            GoTo(1);
+    });
+    Expect(state, Practice().CurrentNo > 1, "the key did not move on");
+}
+
+void MockExam(benchmark::State& state)
+{
+    TimeEach(state, OnScreen([] { Controls().BtnMN->click(); }));
+    Expect(state, Practice().ExamMode && Practice().QuestionCount == 100, "no exam paper");
+}
+
+// The score stored and the result dialog shown, then closed by its close box at once.
+void Submit(benchmark::State& state)
+{
+    Controls().BtnMN->click();
+    TExamDialogs dialogs;
+    TimeEach(state, OnScreen([] { Window().Exam().ExamSubmit(); }),
+             [&] { dialogs.ThenCloseBox(); });
+    Expect(state, dialogs.unexpected == 0 && dialogs.opened == static_cast<int>(state.iterations()),
+           "the result dialog did not open once for every submission");
+}
+
+} // namespace
+
+void RegisterHandlers()
+{
+    Register(names::BtnOrderClick,
+             [](benchmark::State& s) { Click(s, &TMainControls::BtnOrder, 1177); });
+    Register("BtnRandomClick",
+             [](benchmark::State& s) { Click(s, &TMainControls::BtnRandom, 1177); });
+    Register("SetChapterExam", ChapterStart);
+    Register("BtnErrorClick/200", ErrorBook);
+    Register("BtnMNClick", MockExam);
+    Register("ResetPractice/1177", WholeBankReset);
+    Register("ShowQuestion/picture", [](benchmark::State& s) { Show(s, true); });
+    Register("ShowQuestion/text", [](benchmark::State& s) { Show(s, false); });
+    Register("GiveAnswer/right", [](benchmark::State& s) { Answer(s, true); });
+    Register("GiveAnswer/wrong", [](benchmark::State& s) { Answer(s, false); });
+    Register("FormKeyUp/PageDown", KeyUp);
+    Register("ExamSubmit", Submit);
+}
