@@ -7,8 +7,7 @@
 #include <QPushButton>
 #include <QStyle>
 
-TFrmAbout::TFrmAbout(QWidget* owner)
-    : QDialog(owner, platform::DialogFrame)
+TFrmAbout::TFrmAbout(QWidget* owner) : QDialog(owner, platform::DialogFrame)
 {
     setObjectName(QStringLiteral("FrmAbout"));
     setWindowTitle(QStringLiteral("关于"));
@@ -25,7 +24,8 @@ TFrmAbout::TFrmAbout(QWidget* owner)
     Label2->setFont(platform::DesignFont(QStringLiteral("宋体"), 14));
     Label2->move(82, 20);
 
-    auto* ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("确定"), this);
+    auto* ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
+                               QStringLiteral("确定"), this);
     ok->setObjectName(QStringLiteral("BitBtn1"));
     ok->setGeometry(366, 15, 75, 25);
     ok->setFocusPolicy(Qt::NoFocus);

@@ -22,10 +22,11 @@
 #include <utility>
 
 TFrmMain::TFrmMain(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
-      c(BuildMainLayout(*this)), practice(c), starts(c, practice), selection(c, starts), exam(c, practice),
-      errorBook(c, practice, starts, [this] { exam.SubmitOnRequest(); }), keySettings(c, practice)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      c(BuildMainLayout(*this)), practice(c), starts(c, practice), selection(c, starts),
+      exam(c, practice), errorBook(c, practice, starts, [this] { exam.SubmitOnRequest(); }),
+      keySettings(c, practice)
 {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("砺行驾考－驾驶员考试个人单机版"));
@@ -34,8 +35,10 @@ TFrmMain::TFrmMain(QWidget* parent)
     QIcon icon(QStringLiteral(":/app/icon.png"));
     setWindowIcon(icon);
 
-    connect(c.Timer1, &QTimer::timeout, this, [this] { platform::Guard([this] { Timer1Timer(); }); });
-    connect(c.BtnAbout, &QPushButton::clicked, this, [this] { platform::Guard([this] { BtnAboutClick(); }); });
+    connect(c.Timer1, &QTimer::timeout, this,
+            [this] { platform::Guard([this] { Timer1Timer(); }); });
+    connect(c.BtnAbout, &QPushButton::clicked, this,
+            [this] { platform::Guard([this] { BtnAboutClick(); }); });
     c.Prb->installEventFilter(this);
     // Key preview: every key release in this window, whichever control has the focus.
     qApp->installEventFilter(this);
@@ -111,7 +114,8 @@ void TFrmMain::FormDestroy()
 
 void TFrmMain::Timer1Timer()
 {
-    c.LblTime->setText(QTime(0, 0).addSecs(practice.ElapsedSeconds).toString(QStringLiteral("hh:mm:ss")));
+    c.LblTime->setText(
+        QTime(0, 0).addSecs(practice.ElapsedSeconds).toString(QStringLiteral("hh:mm:ss")));
     if (!exam.TimeLimitTick())
         ++practice.ElapsedSeconds;
 }

@@ -1,10 +1,10 @@
 #include "QuestionLabel.h"
 
 #include <QFontMetricsF>
-#include <cmath>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTextLayout>
+#include <cmath>
 
 TQuestionLabel::TQuestionLabel(QWidget* parent) : QLabel(parent)
 {

@@ -8,7 +8,8 @@
 
 int main(int argc, char* argv[])
 {
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM")) {
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
+        !std::getenv("QT_QPA_PLATFORM")) {
         std::fputs("jiakao: no display to show the trainer on (DISPLAY is not set).\n", stderr);
         return 1;
     }

@@ -85,8 +85,7 @@ void SetStill(QLabel* picture, const QPixmap& pixmap)
 } // namespace
 
 TFrmExam::TFrmExam(QWidget* owner, std::function<void()> examRedo, QPushButton* btnMN)
-    : QDialog(owner, platform::DialogFrame),
-      examRedo(std::move(examRedo)), btnMN(btnMN)
+    : QDialog(owner, platform::DialogFrame), examRedo(std::move(examRedo)), btnMN(btnMN)
 {
     setObjectName(QStringLiteral("FrmExam"));
     setWindowTitle(QStringLiteral("模拟考试"));

@@ -10,8 +10,10 @@
 TPracticeStart::TPracticeStart(const TMainControls& controls, TPractice& practice, QObject* parent)
     : QObject(parent), c(controls), practice(practice)
 {
-    connect(c.BtnOrder, &QPushButton::clicked, this, [this] { platform::Guard([this] { BtnOrderClick(); }); });
-    connect(c.BtnRandom, &QPushButton::clicked, this, [this] { platform::Guard([this] { BtnRandomClick(); }); });
+    connect(c.BtnOrder, &QPushButton::clicked, this,
+            [this] { platform::Guard([this] { BtnOrderClick(); }); });
+    connect(c.BtnRandom, &QPushButton::clicked, this,
+            [this] { platform::Guard([this] { BtnRandomClick(); }); });
 }
 
 bool TPracticeStart::Start(const TPracticeChoice& choice)
@@ -52,7 +54,8 @@ void TPracticeStart::BtnRandomClick()
     StartWholeBank(QStringLiteral("order by random()"), QStringLiteral("随机练习(共计%1题)"));
 }
 
-void TPracticeStart::SetChapterExam(const QString& order, const QString& where, const QString& title)
+void TPracticeStart::SetChapterExam(const QString& order, const QString& where,
+                                    const QString& title)
 {
     Start({.where = where,
            .order = order,
@@ -60,10 +63,14 @@ void TPracticeStart::SetChapterExam(const QString& order, const QString& where, 
            .emptyMessage = QStringLiteral("当前题库没有该章节记录！")});
 }
 
-void TPracticeStart::SetSpecialExam(const QString& order, const QString& where, const QString& title)
+void TPracticeStart::SetSpecialExam(const QString& order, const QString& where,
+                                    const QString& title)
 {
     Start({.where = where,
            .order = order,
-           .title = [title](int count) { return QStringLiteral("%1(共计%2题)").arg(title, QString::number(count)); },
+           .title =
+               [title](int count) {
+                   return QStringLiteral("%1(共计%2题)").arg(title, QString::number(count));
+               },
            .emptyMessage = QStringLiteral("当前题库没有该专项练习记录！")});
 }

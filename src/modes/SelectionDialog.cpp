@@ -7,8 +7,7 @@
 
 TSelectionDialog::TSelectionDialog(TPracticeStart& starts, QWidget* owner, const char* name,
                                    const QString& caption, QSize client)
-    : QDialog(owner, platform::DialogFrame),
-      starts(starts)
+    : QDialog(owner, platform::DialogFrame), starts(starts)
 {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(caption);

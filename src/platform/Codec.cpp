@@ -66,10 +66,11 @@ QByteArray ToCodePage936(const QString& text)
     TConverter::Result r = toGbk.Convert(utf8.constData(), static_cast<size_t>(utf8.size()));
     if (r.failedAt >= 0) {
         const uint ch = QString::fromUtf8(utf8.mid(r.failedAt)).toUcs4().value(0);
-        throw ECodecError(QStringLiteral("the character \"%1\" (U+%2) cannot be written in code page 936")
-                              .arg(QString::fromUcs4(reinterpret_cast<const char32_t*>(&ch), 1))
-                              .arg(ch, 4, 16, QLatin1Char('0'))
-                              .toStdString());
+        throw ECodecError(
+            QStringLiteral("the character \"%1\" (U+%2) cannot be written in code page 936")
+                .arg(QString::fromUcs4(reinterpret_cast<const char32_t*>(&ch), 1))
+                .arg(ch, 4, 16, QLatin1Char('0'))
+                .toStdString());
     }
     return r.out;
 }

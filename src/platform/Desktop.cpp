@@ -6,8 +6,8 @@
 #include <QLibraryInfo>
 #include <QPalette>
 #include <QScreen>
-#include <QWidget>
 #include <QTranslator>
+#include <QWidget>
 
 namespace platform {
 
@@ -24,12 +24,16 @@ bool FontInstalled(const QString& family)
 void InstallDesignFontSubstitutes()
 {
     const QString chinese = QStringLiteral("WenQuanYi Zen Hei");
-    const QString latin = FontInstalled(QStringLiteral("DejaVu Sans")) ? QStringLiteral("DejaVu Sans") : chinese;
+    const QString latin =
+        FontInstalled(QStringLiteral("DejaVu Sans")) ? QStringLiteral("DejaVu Sans") : chinese;
     const struct
     {
         const char16_t* design;
         const QString& installed;
-    } fonts[] = {{u"宋体", chinese}, {u"楷体_GB2312", chinese}, {u"Tahoma", latin}, {u"Comic Sans MS", latin}};
+    } fonts[] = {{u"宋体", chinese},
+                 {u"楷体_GB2312", chinese},
+                 {u"Tahoma", latin},
+                 {u"Comic Sans MS", latin}};
     for (const auto& f : fonts) {
         const QString design = QString::fromUtf16(f.design);
         if (!FontInstalled(design))
@@ -40,7 +44,8 @@ void InstallDesignFontSubstitutes()
 void LoadChineseTranslations(QApplication& app)
 {
     auto* translator = new QTranslator(&app);
-    if (translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (translator->load(QStringLiteral("qtbase_zh_CN"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 }
 

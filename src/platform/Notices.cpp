@@ -26,7 +26,8 @@ bool Show(Kind kind, const QString& caption, const QString& text, QMessageBox::I
         return Responder(TShown{kind, caption, text, icon, owner});
     // The bank's messages separate their lines with a lone carriage return.
     QString shown = text;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(icon, caption, shown, buttons, owner);
     box.setTextFormat(Qt::PlainText);
     return box.exec() == QMessageBox::Ok;
@@ -51,7 +52,8 @@ void SetResponder(TResponder responder)
 
 void Inform(const QString& text, QWidget* owner)
 {
-    Show(Kind::Notice, QStringLiteral("提示"), text, QMessageBox::Information, QMessageBox::Ok, owner);
+    Show(Kind::Notice, QStringLiteral("提示"), text, QMessageBox::Information, QMessageBox::Ok,
+         owner);
 }
 
 bool Confirm(const QString& text, QMessageBox::Icon icon, QWidget* owner)
@@ -69,7 +71,8 @@ QString ErrorReportText(const QString& message)
 
 void ReportError(const QString& message)
 {
-    Show(Kind::Error, Title, ErrorReportText(message), QMessageBox::Critical, QMessageBox::Ok, nullptr);
+    Show(Kind::Error, Title, ErrorReportText(message), QMessageBox::Critical, QMessageBox::Ok,
+         nullptr);
 }
 
 } // namespace platform::Notices

@@ -18,13 +18,15 @@ std::unique_ptr<TPictureLibrary> TPictureLibrary::LoadFile(const QString& path)
     if (!QFileInfo(path).isFile())
         return nullptr;
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) !=
+        SQLITE_OK) {
         sqlite3_close(db);
         return nullptr;
     }
     auto library = std::unique_ptr<TPictureLibrary>(new TPictureLibrary);
     sqlite3_stmt* stmt = nullptr;
-    bool ok = sqlite3_prepare_v2(db, "SELECT name, data FROM pictures", -1, &stmt, nullptr) == SQLITE_OK;
+    bool ok =
+        sqlite3_prepare_v2(db, "SELECT name, data FROM pictures", -1, &stmt, nullptr) == SQLITE_OK;
     int rc = SQLITE_DONE;
     while (ok && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
@@ -54,7 +56,8 @@ QPixmap TPictureLibrary::Bitmap(const QString& name) const
         RaiseResourceNotFound(name);
     QPixmap pixmap;
     if (!pixmap.loadFromData(it.value()))
-        throw EResourceError(QStringLiteral("Resource %1 is not a picture").arg(name).toStdString());
+        throw EResourceError(
+            QStringLiteral("Resource %1 is not a picture").arg(name).toStdString());
     return pixmap;
 }
 

@@ -14,7 +14,8 @@ class TCellDelegate : public QStyledItemDelegate
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
     {
         const bool selected = option.state & QStyle::State_Selected;
         painter->fillRect(option.rect, selected ? TAnswerSheet::SelectedCellColor

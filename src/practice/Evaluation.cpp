@@ -20,7 +20,8 @@ QPixmap AnswerIcon(const QString& name)
     if (icon.isNull())
         platform::RaiseResourceNotFound(name);
     const QImage image = icon.toImage();
-    icon.setMask(QBitmap::fromImage(image.createMaskFromColor(image.pixel(0, image.height() - 1), Qt::MaskInColor)));
+    icon.setMask(QBitmap::fromImage(
+        image.createMaskFromColor(image.pixel(0, image.height() - 1), Qt::MaskInColor)));
     return icon;
 }
 

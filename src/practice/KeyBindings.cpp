@@ -13,7 +13,8 @@ QString ConfigFilePath()
     if (QFileInfo(beside).isWritable())
         return QDir(beside).filePath(name);
     // Installed for the whole system, the executable's folder is not the learner's to write.
-    const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/jiakao");
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                        QStringLiteral("/jiakao");
     QDir().mkpath(own);
     return QDir(own).filePath(name);
 }

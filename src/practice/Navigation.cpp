@@ -18,7 +18,8 @@ bool InSet(quint16 key, std::initializer_list<quint16> fixed, quint16 binding)
 {
     if (key > 255)
         return false;
-    return std::find(fixed.begin(), fixed.end(), key) != fixed.end() || (binding <= 255 && key == binding);
+    return std::find(fixed.begin(), fixed.end(), key) != fixed.end() ||
+           (binding <= 255 && key == binding);
 }
 
 } // namespace

@@ -37,14 +37,16 @@ void WaitPumping(unsigned ms)
 TPractice::TPractice(const TMainControls& controls, QObject* parent) : QObject(parent), c(controls)
 {
     auto on = [this](QAbstractButton* button, auto handler) {
-        connect(button, &QAbstractButton::clicked, this, [this, handler] { platform::Guard([&] { (this->*handler)(); }); });
+        connect(button, &QAbstractButton::clicked, this,
+                [this, handler] { platform::Guard([&] { (this->*handler)(); }); });
     };
     on(c.BtnSelect, &TPractice::BtnSelectClick);
     on(c.BtnPre, &TPractice::BtnPreClick);
     on(c.BtnNext, &TPractice::BtnNextClick);
     on(c.ChkAutoNext, &TPractice::ChkAutoNextClick);
     for (QPushButton* answer : {c.BtnA, c.BtnB, c.BtnC, c.BtnD, c.BtnYes, c.BtnNo})
-        connect(answer, &QPushButton::clicked, this, [this, answer] { platform::Guard([&] { BtnAClick(answer); }); });
+        connect(answer, &QPushButton::clicked, this,
+                [this, answer] { platform::Guard([&] { BtnAClick(answer); }); });
     connect(c.Grd, &TAnswerSheet::ClickCell, this,
             [this](int row, int col) { platform::Guard([&] { GrdClickCell(row, col); }); });
 }
@@ -83,7 +85,8 @@ void TPractice::ResetPractice(int n)
 
     const int rows = AnswerSheetRows(n);
     const QColor window = platform::SystemWindowColor();
-    std::vector<TAnswerSheetModel::TCell> cells(static_cast<size_t>(rows * TAnswerSheetModel::ColCount));
+    std::vector<TAnswerSheetModel::TCell> cells(
+        static_cast<size_t>(rows * TAnswerSheetModel::ColCount));
     for (size_t k = 1; k <= cells.size(); ++k) {
         TAnswerSheetModel::TCell& cell = cells[k - 1];
         cell.background = window;

@@ -80,8 +80,8 @@ bool IsDialogKey(const QKeyEvent& key)
 } // namespace
 
 TFrmConfig::TFrmConfig(QWidget* owner, TPractice& practice)
-    : QDialog(owner, platform::DialogFrame),
-      practice(practice), config(std::in_place, ConfigFilePath())
+    : QDialog(owner, platform::DialogFrame), practice(practice),
+      config(std::in_place, ConfigFilePath())
 {
     setObjectName(QStringLiteral("FrmConfig"));
     setWindowTitle(QStringLiteral("键盘设置"));

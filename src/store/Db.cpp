@@ -35,9 +35,10 @@ size_t FillQuestions(const QString& sql, bool trimImageName, examdata& target)
     if (rows == 0)
         return 0;
     const int idColumn = t->ColumnIndex(QStringLiteral("id"));
-    const int textColumns[5] = {t->ColumnIndex(QStringLiteral("title")), t->ColumnIndex(QStringLiteral("a")),
-                                t->ColumnIndex(QStringLiteral("b")), t->ColumnIndex(QStringLiteral("c")),
-                                t->ColumnIndex(QStringLiteral("d"))};
+    const int textColumns[5] = {
+        t->ColumnIndex(QStringLiteral("title")), t->ColumnIndex(QStringLiteral("a")),
+        t->ColumnIndex(QStringLiteral("b")), t->ColumnIndex(QStringLiteral("c")),
+        t->ColumnIndex(QStringLiteral("d"))};
     const int imgColumn = t->ColumnIndex(QStringLiteral("imgname"));
     const int resultColumn = t->ColumnIndex(QStringLiteral("result"));
     for (size_t i = 0; i < rows; ++i, t->Next()) {
@@ -56,7 +57,8 @@ size_t FillQuestions(const QString& sql, bool trimImageName, examdata& target)
 } // namespace
 
 const char* const ExamPaperSql =
-    " select * from (  select * from (select * from examdata where chapter=1 order by random() limit 30)  "
+    " select * from (  select * from (select * from examdata where chapter=1 order by random() "
+    "limit 30)  "
     " union all select * from (select * from examdata where chapter=2 order by random() limit 20)"
     " union all select * from (select * from examdata where chapter=3 order by random() limit 20)"
     " union all select * from (select * from examdata where chapter=4 order by random() limit 10)"
@@ -68,7 +70,8 @@ const char* const ExamPaperSql =
 TSQLiteDatabase& GetQuestionStore()
 {
     if (!QuestionStore)
-        QuestionStore = std::make_unique<TSQLiteDatabase>(QStringLiteral("Test.db"), QByteArray("tqwpzn"), 4);
+        QuestionStore =
+            std::make_unique<TSQLiteDatabase>(QStringLiteral("Test.db"), QByteArray("tqwpzn"), 4);
     return *QuestionStore;
 }
 
@@ -117,8 +120,8 @@ void InsertScore(const QString& columns, const QString& values)
 
 void LoadLatestScores(scoredata& target)
 {
-    std::unique_ptr<TSQLiteTable> t =
-        GetQuestionStore().GetTable(QStringLiteral("SELECT * FROM scoredata order by id desc limit 5"));
+    std::unique_ptr<TSQLiteTable> t = GetQuestionStore().GetTable(
+        QStringLiteral("SELECT * FROM scoredata order by id desc limit 5"));
     const size_t rows = std::min(static_cast<size_t>(t->RowCount()), target.size());
     if (rows == 0)
         return;

@@ -60,54 +60,89 @@ TSQLiteTable::Value ReadValue(sqlite3_stmt* stmt, int column, TSQLiteTable::Kind
 
 } // namespace
 
-ESQLiteException::ESQLiteException(const QString& message) : std::runtime_error(message.toStdString())
+ESQLiteException::ESQLiteException(const QString& message)
+    : std::runtime_error(message.toStdString())
 {
 }
 
 QString SQLiteErrorCodeText(int code)
 {
     switch (code) {
-    case 0: return QStringLiteral("Successful result");
-    case 1: return QStringLiteral("SQL error or missing database");
-    case 2: return QStringLiteral("An internal logic error in SQLite");
-    case 3: return QStringLiteral("Access permission denied");
-    case 4: return QStringLiteral("Callback routine requested an abort");
-    case 5: return QStringLiteral("The database file is locked");
-    case 6: return QStringLiteral("A table in the database is locked");
-    case 7: return QStringLiteral("A malloc() failed");
-    case 8: return QStringLiteral("Attempt to write a readonly database");
-    case 9: return QStringLiteral("Operation terminated by sqlite3_interrupt()");
-    case 10: return QStringLiteral("Some kind of disk I/O error occurred");
-    case 11: return QStringLiteral("The database disk image is malformed");
-    case 12: return QStringLiteral("(Internal Only) Table or record not found");
-    case 13: return QStringLiteral("Insertion failed because database is full");
-    case 14: return QStringLiteral("Unable to open the database file");
-    case 15: return QStringLiteral("Database lock protocol error");
-    case 16: return QStringLiteral("Database is empty");
-    case 17: return QStringLiteral("The database schema changed");
-    case 18: return QStringLiteral("Too much data for one row of a table");
-    case 19: return QStringLiteral("Abort due to contraint violation");
-    case 20: return QStringLiteral("Data type mismatch");
-    case 21: return QStringLiteral("Library used incorrectly");
-    case 22: return QStringLiteral("Uses OS features not supported on host");
-    case 23: return QStringLiteral("Authorization denied");
-    case 24: return QStringLiteral("Auxiliary database format error");
-    case 25: return QStringLiteral("2nd parameter to sqlite3_bind out of range");
-    case 26: return QStringLiteral("File opened that is not a database file");
-    case 100: return QStringLiteral("sqlite3_step() has another row ready");
-    case 101: return QStringLiteral("sqlite3_step() has finished executing");
-    default: return QStringLiteral("Unknown SQLite Error Code \"%1\"").arg(code);
+    case 0:
+        return QStringLiteral("Successful result");
+    case 1:
+        return QStringLiteral("SQL error or missing database");
+    case 2:
+        return QStringLiteral("An internal logic error in SQLite");
+    case 3:
+        return QStringLiteral("Access permission denied");
+    case 4:
+        return QStringLiteral("Callback routine requested an abort");
+    case 5:
+        return QStringLiteral("The database file is locked");
+    case 6:
+        return QStringLiteral("A table in the database is locked");
+    case 7:
+        return QStringLiteral("A malloc() failed");
+    case 8:
+        return QStringLiteral("Attempt to write a readonly database");
+    case 9:
+        return QStringLiteral("Operation terminated by sqlite3_interrupt()");
+    case 10:
+        return QStringLiteral("Some kind of disk I/O error occurred");
+    case 11:
+        return QStringLiteral("The database disk image is malformed");
+    case 12:
+        return QStringLiteral("(Internal Only) Table or record not found");
+    case 13:
+        return QStringLiteral("Insertion failed because database is full");
+    case 14:
+        return QStringLiteral("Unable to open the database file");
+    case 15:
+        return QStringLiteral("Database lock protocol error");
+    case 16:
+        return QStringLiteral("Database is empty");
+    case 17:
+        return QStringLiteral("The database schema changed");
+    case 18:
+        return QStringLiteral("Too much data for one row of a table");
+    case 19:
+        return QStringLiteral("Abort due to contraint violation");
+    case 20:
+        return QStringLiteral("Data type mismatch");
+    case 21:
+        return QStringLiteral("Library used incorrectly");
+    case 22:
+        return QStringLiteral("Uses OS features not supported on host");
+    case 23:
+        return QStringLiteral("Authorization denied");
+    case 24:
+        return QStringLiteral("Auxiliary database format error");
+    case 25:
+        return QStringLiteral("2nd parameter to sqlite3_bind out of range");
+    case 26:
+        return QStringLiteral("File opened that is not a database file");
+    case 100:
+        return QStringLiteral("sqlite3_step() has another row ready");
+    case 101:
+        return QStringLiteral("sqlite3_step() has finished executing");
+    default:
+        return QStringLiteral("Unknown SQLite Error Code \"%1\"").arg(code);
     }
 }
 
-TSQLiteDatabase::TSQLiteDatabase(const QString& FileName, const QByteArray& DbPassword, int KeyLength)
+TSQLiteDatabase::TSQLiteDatabase(const QString& FileName, const QByteArray& DbPassword,
+                                 int KeyLength)
 {
-    const int rc = sqlite3_open_v2(FileName.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc =
+        sqlite3_open_v2(FileName.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
-        const QString reason = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("unknown error");
+        const QString reason =
+            db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("unknown error");
         sqlite3_close(db);
         db = nullptr;
-        throw ESQLiteException(QStringLiteral("Failed to open database \"%1\" : %2").arg(FileName, reason));
+        throw ESQLiteException(
+            QStringLiteral("Failed to open database \"%1\" : %2").arg(FileName, reason));
     }
     sqlite3_key(db, DbPassword.constData(), KeyLength);
 }
@@ -122,10 +157,11 @@ void TSQLiteDatabase::RaiseError(const QString& base, const QString& sql)
     const int code = sqlite3_errcode(db);
     if (code == 0)
         throw ESQLiteException(base);
-    throw ESQLiteException(QStringLiteral("%1.\rError [%2]: %3.\r\"%4\": %5")
-                               .arg(base)
-                               .arg(code)
-                               .arg(SQLiteErrorCodeText(code), sql, QString::fromUtf8(sqlite3_errmsg(db))));
+    throw ESQLiteException(
+        QStringLiteral("%1.\rError [%2]: %3.\r\"%4\": %5")
+            .arg(base)
+            .arg(code)
+            .arg(SQLiteErrorCodeText(code), sql, QString::fromUtf8(sqlite3_errmsg(db))));
 }
 
 void TSQLiteDatabase::Prepare(const QString& sql, sqlite3_stmt** stmt)
@@ -163,8 +199,8 @@ std::unique_ptr<TSQLiteTable> TSQLiteDatabase::GetTable(const QString& sql)
         if (table->rows.empty()) {
             for (int c = 0; c < count; ++c) {
                 table->columns << QString::fromUtf8(sqlite3_column_name(s.stmt, c)).toUpper();
-                table->kinds.push_back(
-                    KindOfDeclaredType(sqlite3_column_decltype(s.stmt, c), sqlite3_column_type(s.stmt, c)));
+                table->kinds.push_back(KindOfDeclaredType(sqlite3_column_decltype(s.stmt, c),
+                                                          sqlite3_column_type(s.stmt, c)));
             }
         }
         std::vector<TSQLiteTable::Value> row;
@@ -179,7 +215,8 @@ std::unique_ptr<TSQLiteTable> TSQLiteDatabase::GetTable(const QString& sql)
 int TSQLiteTable::ColumnIndex(const QString& name) const
 {
     if (rows.empty())
-        throw ESQLiteException(QStringLiteral("Field ") + name + QStringLiteral(" Not found. Empty dataset"));
+        throw ESQLiteException(QStringLiteral("Field ") + name +
+                               QStringLiteral(" Not found. Empty dataset"));
     const int index = columns.indexOf(name.toUpper());
     if (index < 0)
         throw ESQLiteException(QStringLiteral("Field not found in dataset: ") + name);

@@ -93,8 +93,7 @@ private slots:
         quoted.difficult = 1;
         quoted.qhlx = 101;
         QTest::newRow("quoting")
-            << Header +
-                   "7,\"他说\"\"靠右\"\"，然后\r\n停车\",\"甲,乙\",  ,,,,B,2,5,1,101\r\n"
+            << Header + "7,\"他说\"\"靠右\"\"，然后\r\n停车\",\"甲,乙\",  ,,,,B,2,5,1,101\r\n"
             << std::vector<bank::TQuestion>{quoted};
         QTest::newRow("other order, iserror")
             << QByteArray("result,iserror,qhlx,difficult,item,chapter,imgname,d,c,b,a,title,id\r\n"

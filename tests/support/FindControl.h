@@ -7,8 +7,7 @@
 namespace fixture {
 
 // A control of a window by its name; a test that names a control the window lacks stops.
-template <typename T = QWidget>
-T* Find(const QObject& window, const char* name)
+template <typename T = QWidget> T* Find(const QObject& window, const char* name)
 {
     T* found = window.findChild<T*>(QString::fromLatin1(name));
     if (!found)

@@ -92,8 +92,7 @@ const QString& HomeDir()
 
 TBankFolder::TBankFolder(std::vector<bank::TQuestion> questions,
                          std::vector<bank::TPicture> pictures, bool withBank)
-    : questions(std::move(questions)),
-      pictures(std::move(pictures))
+    : questions(std::move(questions)), pictures(std::move(pictures))
 {
     HomeDir();
     db::CloseQuestionStore();

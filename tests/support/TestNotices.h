@@ -22,7 +22,10 @@ public:
     TNotices& operator=(const TNotices&) = delete;
 
     void Answer(bool ok) { answers.push_back(ok); }
-    void WhileOpen(std::function<void(const platform::Notices::TShown&)> hook) { whileOpen = std::move(hook); }
+    void WhileOpen(std::function<void(const platform::Notices::TShown&)> hook)
+    {
+        whileOpen = std::move(hook);
+    }
 
     QList<platform::Notices::TShown> shown;
     int unexpectedConfirmations = 0;
