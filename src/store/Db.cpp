@@ -94,7 +94,7 @@ QString SelectQuestionsSql(int limit, const QString& order, const QString& where
 
 int CountQuestions(const QString& where)
 {
-    return GetQuestionStore().GetTable(SelectQuestionsSql(0, QString(), where))->RowCount();
+    return GetQuestionStore().CountRows(SelectQuestionsSql(0, QString(), where));
 }
 
 void LoadQuestions(int limit, const QString& order, const QString& where, examdata& target)

@@ -183,20 +183,35 @@ void TSQLiteDatabase::ExecSQL(const QString& sql)
         RaiseError(QStringLiteral("Error executing SQL statement"), sql);
 }
 
+bool TSQLiteDatabase::Step(sqlite3_stmt* stmt, const QString& sql)
+{
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_DONE)
+        return false;
+    if (rc == SQLITE_BUSY)
+        throw ESQLiteException(QStringLiteral("Could not prepare SQL statement"));
+    if (rc != SQLITE_ROW)
+        RaiseError(QStringLiteral("Could not retrieve data"), sql);
+    return true;
+}
+
+int TSQLiteDatabase::CountRows(const QString& sql)
+{
+    TStatement s;
+    Prepare(sql, &s.stmt);
+    int rows = 0;
+    while (Step(s.stmt, sql))
+        ++rows;
+    return rows;
+}
+
 std::unique_ptr<TSQLiteTable> TSQLiteDatabase::GetTable(const QString& sql)
 {
     TStatement s;
     Prepare(sql, &s.stmt);
 
     auto table = std::make_unique<TSQLiteTable>();
-    for (;;) {
-        const int rc = sqlite3_step(s.stmt);
-        if (rc == SQLITE_DONE)
-            break;
-        if (rc == SQLITE_BUSY)
-            throw ESQLiteException(QStringLiteral("Could not prepare SQL statement"));
-        if (rc != SQLITE_ROW)
-            RaiseError(QStringLiteral("Could not retrieve data"), sql);
+    while (Step(s.stmt, sql)) {
         const int count = sqlite3_column_count(s.stmt);
         if (table->rows.empty()) {
             for (int c = 0; c < count; ++c) {

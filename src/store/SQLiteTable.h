@@ -37,12 +37,17 @@ public:
     void ExecSQL(const QString& sql);
     // Runs a query and loads every row into memory.
     std::unique_ptr<TSQLiteTable> GetTable(const QString& sql);
+    // Runs a query to its end and tells how many rows it gave, with the errors of GetTable but
+    // without keeping a single value.
+    int CountRows(const QString& sql);
 
     sqlite3* Handle() const { return db; }
 
 private:
     // Compiles the whole text, which must hold a statement.
     void Prepare(const QString& sql, sqlite3_stmt** stmt);
+    // Moves to the next row; false past the last one.
+    bool Step(sqlite3_stmt* stmt, const QString& sql);
     [[noreturn]] void RaiseError(const QString& base, const QString& sql);
     sqlite3* db = nullptr;
 };
