@@ -1,6 +1,8 @@
 #include "Codec.h"
 
 #include <QList>
+#include <QStringView>
+#include <QSysInfo>
 #include <cerrno>
 #include <iconv.h>
 
@@ -77,13 +79,16 @@ QByteArray ToCodePage936(const QString& text)
 
 QString FromCodePage936(const char* bytes, qsizetype length)
 {
-    static TConverter fromGbk("UTF-8", "GBK");
+    // Straight into the UTF-16 that QString holds, in the machine's own byte order: a detour
+    // through UTF-8 cost a whole-bank load a second conversion of every text.
+    static TConverter fromGbk(
+        QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "UTF-16LE" : "UTF-16BE", "GBK");
     QString text;
     const char* p = bytes;
     qsizetype left = length;
     while (left > 0) {
         TConverter::Result r = fromGbk.Convert(p, static_cast<size_t>(left));
-        text += QString::fromUtf8(r.out);
+        text += QStringView(reinterpret_cast<const char16_t*>(r.out.constData()), r.out.size() / 2);
         if (r.failedAt < 0)
             break;
         text += QChar(QChar::ReplacementCharacter);
