@@ -9,6 +9,7 @@ void RegisterHandlers();
 namespace names {
 inline constexpr const char* RawFreshOpen = "Raw/FreshOpen";
 inline constexpr const char* RawReused = "Raw/ReusedConnection";
+inline constexpr const char* RawReusedRandom = "Raw/ReusedConnection/random";
 inline constexpr const char* StartInProcess = "Start/InProcess";
 inline constexpr const char* StartProcess = "Start/WholeProcess";
 inline constexpr const char* BtnOrderClick = "BtnOrderClick";
