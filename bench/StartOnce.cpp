@@ -1,6 +1,5 @@
-#include "Desktop.h"
+#include "Application.h"
 #include "FrmMain.h"
-#include "Notices.h"
 
 #include <QApplication>
 #include <QFile>
@@ -28,9 +27,7 @@ QByteArray PeakResidentLine()
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    platform::LoadChineseTranslations(app);
-    platform::InstallDesignFontSubstitutes();
-    platform::Notices::SetApplicationTitle(QStringLiteral("砺行驾考－驾驶员考试单机版"));
+    PrepareApplication(app);
     TFrmMain window;
     window.show();
     QTimer::singleShot(0, &app, &QCoreApplication::quit);

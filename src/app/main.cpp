@@ -1,6 +1,5 @@
-#include "Desktop.h"
+#include "Application.h"
 #include "FrmMain.h"
-#include "Notices.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -14,9 +13,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication app(argc, argv);
-    platform::LoadChineseTranslations(app);
-    platform::InstallDesignFontSubstitutes();
-    platform::Notices::SetApplicationTitle(QStringLiteral("砺行驾考－驾驶员考试单机版"));
+    PrepareApplication(app);
     TFrmMain window;
     window.show();
     return app.exec();
