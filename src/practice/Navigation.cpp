@@ -13,10 +13,12 @@
 
 namespace {
 
-// A key set: fixed codes plus one binding, all within 0 to 255.
+// A key set: fixed codes plus one binding, all within 0 to 255. A key without a virtual-key
+// code (0) is in none: no Windows key sends 0, so a binding of 0, which the settings dialog
+// stores for such a key, must not make every other uncoded key answer.
 bool InSet(quint16 key, std::initializer_list<quint16> fixed, quint16 binding)
 {
-    if (key > 255)
+    if (key == 0 || key > 255)
         return false;
     return std::find(fixed.begin(), fixed.end(), key) != fixed.end() ||
            (binding <= 255 && key == binding);

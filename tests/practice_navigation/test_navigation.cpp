@@ -300,6 +300,8 @@ void TestNavigation::keys_data()
         << int(Qt::Key_7) << keypad << QByteArray("EDTA=-1") << 3 << false << 3 << no << 0;
     row("binding above 255 leaves the fixed key")
         << int(Qt::Key_A) << none << QByteArray("EDTA=-1") << 3 << false << 3 << "A" << 0;
+    row("key without a code against a binding of 0")
+        << int(Qt::Key_VolumeUp) << none << QByteArray("EDTA=0") << 3 << false << 3 << no << 0;
     row("hexadecimal binding") << int(Qt::Key_F2) << none << QByteArray("EDTD=0x71") << 3 << false
                                << 3 << "D" << 0;
     row("binding that is no number keeps the default")
