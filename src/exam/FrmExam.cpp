@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMovie>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTableWidget>
 #include <optional>
 
@@ -228,6 +229,10 @@ void TFrmExam::reject()
 void TFrmExam::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // The system shows the window again when it comes back from being minimised; the list is
+    // read and decorated once per opening.
+    if (event->spontaneous())
+        return;
     platform::Guard([this] { FormShow(); });
 }
 

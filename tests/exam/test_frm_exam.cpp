@@ -8,9 +8,11 @@
 #include <QLabel>
 #include <QMovie>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
 
 namespace {
 
@@ -228,6 +230,22 @@ private slots:
                      k < static_cast<size_t>(shown.size()) ? static_cast<int>(k) + 1 : 0);
         QCOMPARE(d->advstrngrd->horizontalHeader()->sortIndicatorSection(), 0);
         QCOMPARE(d->advstrngrd->horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
+    }
+
+    // Coming back from being minimised the window is shown again by the system, as when the
+    // learner minimises the main window while the result is up; the list is built once.
+    void restoredFromMinimisedKeepsTheList()
+    {
+        StoreScores({"87|2011-04-04 10:00:00", "91|2011-04-05 13:07:09"});
+        const auto d = Dialog();
+        d->show();
+        const QStringList shown = Shown(*d->advstrngrd);
+        QShowEvent restored;
+        QSpontaneKeyEvent::setSpontaneous(&restored);
+        // Not sendEvent, which would clear the flag.
+        qApp->notify(d.get(), &restored);
+        QCOMPARE(Shown(*d->advstrngrd), shown);
+        QCOMPARE(SelectedRow(*d->advstrngrd), 0);
     }
 
     void headerClickSorts()
