@@ -196,7 +196,9 @@ void TFrmConfig::keyPressEvent(QKeyEvent* event)
 
 void TFrmConfig::edtaKeyDown(QLineEdit* sender, quint16 Key)
 {
-    sender->clear();
+    // Unlike clear(), setting the text also empties the box's undo history, so its own undo
+    // key cannot bring back what the capture replaced.
+    sender->setText(QString());
     const QString name = sender->objectName();
     if (name == QLatin1String("edtpre") || name == QLatin1String("edtnext")) {
         if (Key == 33)

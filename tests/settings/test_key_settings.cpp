@@ -225,6 +225,9 @@ void TestKeySettings::capture_data()
     QTest::newRow("Escape") << "edtpre" << int(Qt::Key_Escape) << none << "" << 27;
     QTest::newRow("Num Lock off keypad 4")
         << "edtb" << int(Qt::Key_Left) << Qt::KeyboardModifiers(Qt::KeypadModifier) << "" << 37;
+    // The box's own undo must not bring back the text the capture emptied.
+    QTest::newRow("Ctrl+Z") << "edta" << int(Qt::Key_Z)
+                            << Qt::KeyboardModifiers(Qt::ControlModifier) << "" << 90;
 }
 
 void TestKeySettings::capture()
