@@ -169,6 +169,10 @@ void TFrmConfig::FormCreate()
 void TFrmConfig::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // The system shows the window again when it comes back from being minimised; the boxes are
+    // read once per showing, so edits made before minimising stay.
+    if (event->spontaneous())
+        return;
     platform::Guard([this] { FormCreate(); });
     edta->setFocus();
 }

@@ -12,9 +12,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShowEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
 #include <memory>
 
 namespace {
@@ -128,6 +130,7 @@ private slots:
     void defaultsAfterOk();
     void defaultsCancelledChangeNothing();
     void refusedWritesAreReportedAndTheDialogStillCloses();
+    void restoredFromMinimisedKeepsTheEdits();
 };
 
 void TestKeySettings::buttonOpensTheDialogModally()
@@ -388,4 +391,17 @@ void TestKeySettings::refusedWritesAreReportedAndTheDialogStillCloses()
 }
 
 QTEST_MAIN(TestKeySettings)
+void TestKeySettings::restoredFromMinimisedKeepsTheEdits()
+{
+    TMain m;
+    auto dialog = m.Open();
+    QTest::keyClick(Box(*dialog, "edtb"), Qt::Key_9, Qt::KeypadModifier);
+    QCOMPARE(Box(*dialog, "edtb")->text(), QStringLiteral("9"));
+    QShowEvent restored;
+    QSpontaneKeyEvent::setSpontaneous(&restored);
+    // Not sendEvent, which would clear the flag.
+    qApp->notify(dialog.get(), &restored);
+    QCOMPARE(Box(*dialog, "edtb")->text(), QStringLiteral("9"));
+}
+
 #include "test_key_settings.moc"
