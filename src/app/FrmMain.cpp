@@ -58,7 +58,7 @@ bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
         const auto* key = static_cast<QKeyEvent*>(event);
         const QPointer<QObject> target = watched;
         // Holding a key acts once, on its release.
-        if (!key->isAutoRepeat())
+        if (!platform::IsRepeatedRelease(*key))
             platform::Guard([&] { practice.FormKeyUp(platform::VirtualKey(*key)); });
         // A release that its control ignores climbs to each parent, and this filter would see
         // it again at every step: hand it on through the whole chain here, past this filter.
