@@ -40,11 +40,6 @@ void SetApplicationTitle(const QString& title)
     Title = title;
 }
 
-QString ApplicationTitle()
-{
-    return Title;
-}
-
 void SetResponder(TResponder responder)
 {
     Responder = std::move(responder);

@@ -32,7 +32,6 @@ struct TShown
 using TResponder = std::function<bool(const TShown&)>;
 
 void SetApplicationTitle(const QString& title);
-QString ApplicationTitle();
 
 // With a responder set, no real box is ever opened. Pass an empty function to go back.
 void SetResponder(TResponder responder);

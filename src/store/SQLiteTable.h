@@ -66,7 +66,6 @@ public:
     using Value = std::optional<std::variant<qint64, double, QByteArray>>;
 
     int RowCount() const { return static_cast<int>(rows.size()); }
-    int ColumnCount() const { return columns.size(); }
     bool Eof() const { return current >= rows.size(); }
     int ColumnIndex(const QString& name) const;
     QString FieldAsString(int column) const;
