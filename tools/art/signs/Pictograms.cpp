@@ -119,4 +119,47 @@ void Locomotive(QPainter& p, QPointF base, double length, const QColor& color)
     }
 }
 
+void Bicycle(QPainter& p, QPointF base, double length, const QColor& color)
+{
+    const double u = length / 100;
+    auto at = [&](double x, double y) { return base + QPointF(x * u, -y * u); };
+    p.setPen(QPen(color, 6 * u, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    for (double x : {-30.0, 30.0}) {
+        p.drawEllipse(at(x, 20), 18 * u, 18 * u);
+    }
+    p.drawPolyline(QPolygonF({at(-30, 20), at(-3, 20), at(-12, 48), at(-30, 20)}));
+    p.drawPolyline(QPolygonF({at(-3, 20), at(20, 48), at(-12, 48)}));
+    p.drawPolyline(QPolygonF({at(30, 20), at(18, 56), at(26, 60)}));
+    p.setPen(QPen(color, 7 * u, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(at(-20, 54), at(-6, 54));
+}
+
+void Lorry(QPainter& p, QPointF base, double length, const QColor& color)
+{
+    const double u = length / 100;
+    auto at = [&](double x, double y) { return base + QPointF(x * u, -y * u); };
+    QPainterPath body;
+    body.addRect(QRectF(at(-50, 62), at(14, 12)));
+    QPainterPath cab;
+    cab.moveTo(at(18, 12));
+    cab.lineTo(at(18, 50));
+    cab.lineTo(at(38, 50));
+    cab.lineTo(at(50, 32));
+    cab.lineTo(at(50, 12));
+    cab.closeSubpath();
+    QPainterPath window;
+    window.moveTo(at(24, 34));
+    window.lineTo(at(24, 44));
+    window.lineTo(at(35, 44));
+    window.lineTo(at(42, 34));
+    window.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(color);
+    p.drawPath(body.united(cab).subtracted(window));
+    for (double x : {-34.0, -14.0, 34.0}) {
+        p.drawEllipse(at(x, 10), 10 * u, 10 * u);
+    }
+}
+
 } // namespace art

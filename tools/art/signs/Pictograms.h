@@ -18,5 +18,9 @@ void CarRear(QPainter& p, QPointF base, double width, const QColor& color);
 void Horn(QPainter& p, QPointF centre, double size, const QColor& color);
 // A steam locomotive facing left, wheels resting on base.
 void Locomotive(QPainter& p, QPointF base, double length, const QColor& color);
+// A bicycle seen from the side, facing right, wheels resting on base.
+void Bicycle(QPainter& p, QPointF base, double length, const QColor& color);
+// A lorry seen from the side, cab to the right, wheels resting on base.
+void Lorry(QPainter& p, QPointF base, double length, const QColor& color);
 
 } // namespace art

@@ -17,5 +17,6 @@ struct Picture
 
 std::vector<Picture> SignPictures();
 std::vector<Picture> ScenePictures();
+std::vector<Picture> DashboardPictures();
 
 } // namespace art

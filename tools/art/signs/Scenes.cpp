@@ -4,7 +4,6 @@
 #include "Picture.h"
 
 #include <QPolygonF>
-#include <utility>
 
 namespace art {
 
@@ -33,16 +32,55 @@ void RedLight(QPainter& p)
     SignalHead(p, true, false, false);
 }
 
-void GreenLeftArrow(QPainter& p)
+void AmberLight(QPainter& p)
+{
+    SignalHead(p, false, true, false);
+}
+
+void GreenLight(QPainter& p)
+{
+    SignalHead(p, false, false, true);
+}
+
+// A direction signal: one lamp lit as an arrow, turned by angle from pointing left.
+void ArrowLamp(QPainter& p, const QColor& color, double angle)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(Black);
     p.drawRoundedRect(QRectF(-50, -50, 100, 100), 12, 12);
     p.setBrush(Dark);
     p.drawEllipse(QPointF(0, 0), 40, 40);
+    p.rotate(angle);
     QPainterPath shaft(QPointF(26, 0));
     shaft.lineTo(QPointF(-8, 0));
-    Arrow(p, shaft, 14, LampGreen);
+    Arrow(p, shaft, 14, color);
+}
+
+void GreenLeftArrow(QPainter& p)
+{
+    ArrowLamp(p, LampGreen, 0);
+}
+
+void RedStraightArrow(QPainter& p)
+{
+    ArrowLamp(p, Red, 90);
+}
+
+// The level-crossing signal: two red lamps side by side that flash in turn; the left one is lit.
+void LevelCrossingLights(QPainter& p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(Black);
+    p.drawRoundedRect(QRectF(-72, -34, 144, 68), 34, 34);
+    for (double x : {-36.0, 36.0}) {
+        p.setBrush(x < 0 ? Red : Dark);
+        p.drawEllipse(QPointF(x, 0), 24, 24);
+    }
+    p.setPen(QPen(Red, 4, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 8; ++i) {
+        const QLineF ray = QLineF::fromPolar(10, 45 * i + 22.5);
+        p.drawLine(ray.translated(QPointF(-36, 0) + ray.p2() * 3.3));
+    }
 }
 
 void LaneSignals(QPainter& p)
@@ -81,17 +119,151 @@ void CarTop(QPainter& p, QPointF centre, const QColor& color)
     p.drawRect(QRectF(centre.x() - 7, centre.y() - 9, 14, 6));
 }
 
-void DoubleYellowLine(QPainter& p)
+void MarkingLine(QPainter& p, QPointF from, QPointF to, const QColor& color, double width,
+                 bool dashed)
+{
+    QPen pen(color, width, Qt::SolidLine, Qt::FlatCap);
+    if (dashed) {
+        pen.setDashPattern({8 / width, 6 / width});
+    }
+    p.setPen(pen);
+    p.drawLine(from, to);
+}
+
+// Two yellow centre lines between two oncoming cars; either line may be broken.
+void CentreLines(QPainter& p, bool leftDashed, bool rightDashed)
 {
     Road(p);
-    p.setPen(QPen(MarkingYellow, 3));
-    p.drawLine(QPointF(-4, -60), QPointF(-4, 60));
-    p.drawLine(QPointF(4, -60), QPointF(4, 60));
+    MarkingLine(p, QPointF(-4, -60), QPointF(-4, 60), MarkingYellow, 3, leftDashed);
+    MarkingLine(p, QPointF(4, -60), QPointF(4, 60), MarkingYellow, 3, rightDashed);
     CarTop(p, QPointF(28, 24), QColor(30, 90, 200));
     p.save();
     p.rotate(180);
     CarTop(p, QPointF(28, 20), QColor(200, 40, 40));
     p.restore();
+}
+
+void DoubleYellowLine(QPainter& p)
+{
+    CentreLines(p, false, false);
+}
+
+void SolidAndBrokenCentreLines(QPainter& p)
+{
+    CentreLines(p, false, true);
+}
+
+// A crossroad whose near edge lies at nearEdge, reached from below on the right half of the road.
+void JunctionAhead(QPainter& p, double nearEdge = -18)
+{
+    Road(p);
+    p.fillRect(QRectF(-80, nearEdge - 36, 160, 36), Asphalt);
+    MarkingLine(p, QPointF(0, nearEdge), QPointF(0, 60), MarkingYellow, 3, false);
+}
+
+// Where a minor road meets a major one: two stop lines with 停 before them, or two give-way
+// lines with the triangle pointing at the driver.
+void YieldMarking(QPainter& p, bool stop)
+{
+    JunctionAhead(p);
+    for (double y : {-14.0, -8.0}) {
+        MarkingLine(p, QPointF(2, y), QPointF(52, y), White, 3, !stop);
+    }
+    if (stop) {
+        Text(p, QRectF(10, 0, 36, 30), "停", 26, White);
+    } else {
+        p.setPen(QPen(White, 3, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolygon(QPolygonF({QPointF(14, 4), QPointF(42, 4), QPointF(28, 26)}));
+    }
+    CarTop(p, QPointF(26, 44), QColor(30, 90, 200));
+}
+
+void StopLineMarking(QPainter& p)
+{
+    YieldMarking(p, true);
+}
+
+void GiveWayMarking(QPainter& p)
+{
+    YieldMarking(p, false);
+}
+
+// An arrow painted in a lane: up the lane from its foot, then turned by side (-1 left, 0 ahead,
+// +1 right).
+void LaneArrow(QPainter& p, double x, double side)
+{
+    QPainterPath shaft(QPointF(x, 44));
+    if (side == 0) {
+        shaft.lineTo(QPointF(x, 4));
+    } else {
+        shaft.lineTo(QPointF(x, 20));
+        shaft.quadTo(QPointF(x, 12), QPointF(x + 6 * side, 12));
+    }
+    Arrow(p, shaft, 5, White);
+}
+
+void GuideLanes(QPainter& p)
+{
+    JunctionAhead(p);
+    p.fillRect(QRectF(-56, -18, 112, 78), Asphalt);
+    MarkingLine(p, QPointF(-52, -18), QPointF(-52, 60), MarkingYellow, 3, false);
+    MarkingLine(p, QPointF(-52, -14), QPointF(52, -14), White, 3, false);
+    for (double x : {-17.0, 17.0}) {
+        MarkingLine(p, QPointF(x, -14), QPointF(x, 60), White, 2, false);
+    }
+    LaneArrow(p, -34, -1);
+    LaneArrow(p, 0, 0);
+    LaneArrow(p, 34, 1);
+}
+
+void ChannelisingLines(QPainter& p)
+{
+    Road(p);
+    const QPolygonF island({QPointF(0, 34), QPointF(-22, -60), QPointF(22, -60)});
+    QPainterPath area;
+    area.addPolygon(island);
+    p.save();
+    p.setClipPath(area);
+    p.setPen(QPen(White, 3));
+    for (int y = -80; y <= 40; y += 10) {
+        p.drawLine(QPointF(-30, y), QPointF(30, y - 24));
+    }
+    p.restore();
+    p.setPen(QPen(White, 3, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(QPolygonF({QPointF(-22, -60), QPointF(0, 34), QPointF(22, -60)}));
+    CarTop(p, QPointF(-32, 10), QColor(30, 90, 200));
+    CarTop(p, QPointF(32, 30), QColor(200, 40, 40));
+}
+
+void LeftTurnWaitingArea(QPainter& p)
+{
+    // The waiting area reaches past the stop line into the junction, in the left-turn lane.
+    JunctionAhead(p, 6);
+    MarkingLine(p, QPointF(0, 8), QPointF(52, 8), White, 3, false);
+    MarkingLine(p, QPointF(26, 10), QPointF(26, 60), White, 2, true);
+    const QPolygonF box({QPointF(3, 6), QPointF(3, -30), QPointF(24, -30), QPointF(24, 6)});
+    for (int i = 0; i < 3; ++i) {
+        MarkingLine(p, box[i], box[i + 1], White, 2, true);
+        Text(p, QRectF(4, -29 + 11 * i, 19, 11), QString("待转区").at(i), 10, White);
+    }
+    CarTop(p, QPointF(13, 38), QColor(30, 90, 200));
+}
+
+void CrossingAheadDiamond(QPainter& p)
+{
+    Road(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(White);
+    for (int i = 0; i < 7; ++i) {
+        p.drawRect(QRectF(-50 + 15 * i, -56, 9, 22));
+    }
+    p.setPen(QPen(White, 3, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolygon(QPolygonF({QPointF(26, -20), QPointF(36, 0), QPointF(26, 20), QPointF(16, 0)}));
+    MarkingLine(p, QPointF(0, -30), QPointF(0, 60), MarkingYellow, 3, false);
+    CarTop(p, QPointF(26, 44), QColor(30, 90, 200));
 }
 
 void Crosswalk(QPainter& p)
@@ -129,7 +301,10 @@ void YellowGrid(QPainter& p)
 // A traffic police officer facing the driver. Angles are those of the officer's arms as the
 // driver sees them, in degrees counter-clockwise from pointing right; the officer's left arm is
 // on the driver's right.
-void Officer(QPainter& p, double leftArm, double rightArm)
+// swingLeft, swingRight: how far that arm swings, in degrees the same way round; an arrow
+// beyond the hand shows it.
+void Officer(QPainter& p, double leftArm, double rightArm, double swingLeft = 0,
+             double swingRight = 0)
 {
     const QColor uniform(20, 40, 90);
     p.translate(0, 8);
@@ -138,13 +313,26 @@ void Officer(QPainter& p, double leftArm, double rightArm)
     p.setPen(QPen(uniform, 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawLine(QPointF(-6, 20), QPointF(-10, 54));
     p.drawLine(QPointF(6, 20), QPointF(10, 54));
-    for (const auto& [shoulder, angle] : {std::pair{shoulderL, leftArm}, {shoulderR, rightArm}}) {
-        const QPointF hand = QLineF::fromPolar(42, angle).translated(shoulder).p2();
+    const struct
+    {
+        QPointF shoulder;
+        double angle;
+        double swing;
+    } arms[] = {{shoulderL, leftArm, swingLeft}, {shoulderR, rightArm, swingRight}};
+    for (const auto& arm : arms) {
+        const QPointF hand = QLineF::fromPolar(42, arm.angle).translated(arm.shoulder).p2();
         p.setPen(QPen(uniform, 8, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(shoulder, hand);
+        p.drawLine(arm.shoulder, hand);
         p.setPen(QPen(Black, 1));
         p.setBrush(White);
         p.drawEllipse(hand, 5.5, 5.5);
+        if (arm.swing != 0) {
+            const QRectF reach(arm.shoulder - QPointF(54, 54), arm.shoulder + QPointF(54, 54));
+            QPainterPath swing;
+            swing.arcMoveTo(reach, arm.angle);
+            swing.arcTo(reach, arm.angle, arm.swing);
+            Arrow(p, swing, 3, Red);
+        }
     }
     p.setPen(Qt::NoPen);
     p.setBrush(uniform);
@@ -167,19 +355,42 @@ void GestureStraight(QPainter& p)
     Officer(p, 0, 180);
 }
 
+void GestureLeftTurnWait(QPainter& p)
+{
+    Officer(p, -40, 265, -30, 0);
+}
+
+void GestureSlowDown(QPainter& p)
+{
+    Officer(p, 275, 185, 0, 30);
+}
+
 } // namespace
 
 std::vector<Picture> ScenePictures()
 {
     return {
         {"l_red", SignSize, SignSize, RedLight},
+        {"l_amber", SignSize, SignSize, AmberLight},
+        {"l_green", SignSize, SignSize, GreenLight},
         {"l_green_left", SignSize, SignSize, GreenLeftArrow},
+        {"l_red_straight", SignSize, SignSize, RedStraightArrow},
+        {"l_level_crossing", SceneWidth, SceneHeight, LevelCrossingLights},
         {"l_lane_x", SceneWidth, SceneHeight, LaneSignals},
         {"mk_double_yellow", SceneWidth, SceneHeight, DoubleYellowLine},
         {"mk_crosswalk", SceneWidth, SceneHeight, Crosswalk},
         {"mk_yellow_grid", SceneWidth, SceneHeight, YellowGrid},
+        {"mk_solid_broken", SceneWidth, SceneHeight, SolidAndBrokenCentreLines},
+        {"mk_stop_line", SceneWidth, SceneHeight, StopLineMarking},
+        {"mk_give_way", SceneWidth, SceneHeight, GiveWayMarking},
+        {"mk_guide_lanes", SceneWidth, SceneHeight, GuideLanes},
+        {"mk_channelising", SceneWidth, SceneHeight, ChannelisingLines},
+        {"mk_left_waiting", SceneWidth, SceneHeight, LeftTurnWaitingArea},
+        {"mk_crossing_ahead", SceneWidth, SceneHeight, CrossingAheadDiamond},
         {"gs_stop", SignSize, SignSize, GestureStop},
         {"gs_straight", SignSize, SignSize, GestureStraight},
+        {"gs_left_wait", SignSize, SignSize, GestureLeftTurnWait},
+        {"gs_slow", SignSize, SignSize, GestureSlowDown},
     };
 }
 

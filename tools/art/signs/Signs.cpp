@@ -4,6 +4,7 @@
 #include "Picture.h"
 
 #include <QPolygonF>
+#include <utility>
 
 namespace art {
 
@@ -49,22 +50,42 @@ void NoMotorVehicles(QPainter& p)
     ProhibitionSlash(p);
 }
 
-void NoLeftTurn(QPainter& p)
+// Up the right, over the top and back down on the left.
+QPainterPath UTurnShaft()
 {
-    ProhibitionRing(p);
-    Arrow(p, TurnShaft(-1, 36, -8, 20), 11, Black);
-    ProhibitionSlash(p);
-}
-
-void NoUTurn(QPainter& p)
-{
-    ProhibitionRing(p);
     QPainterPath shaft(QPointF(12, 38));
     shaft.lineTo(QPointF(12, -12));
     shaft.arcTo(QRectF(-20, -28, 32, 32), 0, 180);
     shaft.lineTo(QPointF(-20, 6));
-    Arrow(p, shaft, 10, Black);
+    return shaft;
+}
+
+// Black symbol in the red ring, crossed out: the shape of every ban on one manoeuvre.
+void Forbidden(QPainter& p, const QPainterPath& arrow, double width)
+{
+    ProhibitionRing(p);
+    Arrow(p, arrow, width, Black);
     ProhibitionSlash(p);
+}
+
+void NoLeftTurn(QPainter& p)
+{
+    Forbidden(p, TurnShaft(-1, 36, -8, 20), 11);
+}
+
+void NoRightTurn(QPainter& p)
+{
+    Forbidden(p, TurnShaft(1, 36, -8, 20), 11);
+}
+
+void NoStraightOn(QPainter& p)
+{
+    Forbidden(p, Line(QPointF(0, 40), QPointF(0, -20)), 12);
+}
+
+void NoUTurn(QPainter& p)
+{
+    Forbidden(p, UTurnShaft(), 10);
 }
 
 void NoHorn(QPainter& p)
@@ -78,6 +99,20 @@ void NoPedestrians(QPainter& p)
 {
     ProhibitionRing(p);
     Walker(p, QPointF(2, 36), 74, Black);
+    ProhibitionSlash(p);
+}
+
+void NoLorries(QPainter& p)
+{
+    ProhibitionRing(p);
+    Lorry(p, QPointF(0, 22), 76, Black);
+    ProhibitionSlash(p);
+}
+
+void NoBicycles(QPainter& p)
+{
+    ProhibitionRing(p);
+    Bicycle(p, QPointF(0, 24), 80, Black);
     ProhibitionSlash(p);
 }
 
@@ -101,14 +136,29 @@ void SpeedLimit40(QPainter& p)
     Text(p, QRectF(-48, -40, 96, 80), "40", 56, Black);
 }
 
-void HeightLimit(QPainter& p)
+// A size limit: the figure between two arrowheads that point at it, up and down for a height,
+// from the sides for a width.
+void SizeLimit(QPainter& p, const QString& figure, double arrowsAngle)
 {
     ProhibitionRing(p);
+    p.save();
+    p.rotate(arrowsAngle);
     p.setPen(Qt::NoPen);
     p.setBrush(Black);
     p.drawPolygon(QPolygonF({QPointF(-12, -44), QPointF(12, -44), QPointF(0, -28)}));
     p.drawPolygon(QPolygonF({QPointF(-12, 44), QPointF(12, 44), QPointF(0, 28)}));
-    Text(p, QRectF(-48, -24, 96, 48), "3.5m", 34, Black);
+    p.restore();
+    Text(p, QRectF(-48, -24, 96, 48), figure, 34, Black);
+}
+
+void HeightLimit(QPainter& p)
+{
+    SizeLimit(p, "3.5m", 0);
+}
+
+void WidthLimit(QPainter& p)
+{
+    SizeLimit(p, "3m", 90);
 }
 
 void WeightLimit(QPainter& p)
@@ -169,13 +219,36 @@ void TJunction(QPainter& p)
     p.drawRect(QRectF(-6, WarningMid - 18, 12, 48));
 }
 
-void SharpLeftCurve(QPainter& p)
+// side: -1 for a bend to the left, +1 to the right.
+void SharpCurve(QPainter& p, double side)
 {
     WarningTriangle(p);
+    p.scale(-side, 1);
     QPainterPath shaft(QPointF(10, WarningMid + 28));
     shaft.lineTo(QPointF(10, WarningMid - 2));
     shaft.quadTo(QPointF(10, WarningMid - 16), QPointF(-4, WarningMid - 16));
     shaft.lineTo(QPointF(-12, WarningMid - 16));
+    Arrow(p, shaft, 10, Black);
+}
+
+void SharpLeftCurve(QPainter& p)
+{
+    SharpCurve(p, -1);
+}
+
+void SharpRightCurve(QPainter& p)
+{
+    SharpCurve(p, 1);
+}
+
+void WindingRoad(QPainter& p)
+{
+    WarningTriangle(p);
+    QPainterPath shaft(QPointF(-12, WarningMid + 30));
+    shaft.cubicTo(QPointF(-12, WarningMid + 12), QPointF(16, WarningMid + 18),
+                  QPointF(16, WarningMid + 2));
+    shaft.cubicTo(QPointF(16, WarningMid - 12), QPointF(-14, WarningMid - 6),
+                  QPointF(-12, WarningMid - 20));
     Arrow(p, shaft, 10, Black);
 }
 
@@ -231,16 +304,129 @@ void Slippery(QPainter& p)
     }
 }
 
+// The two road edges seen from the driver's seat; each side either keeps its line or steps in.
+void Narrows(QPainter& p, bool left, bool right)
+{
+    WarningTriangle(p);
+    p.setPen(QPen(Black, 8, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    for (const auto& [x, narrows] : {std::pair{-1.0, left}, {1.0, right}}) {
+        const double top = narrows ? 10 : 22;
+        p.drawPolyline(
+            QPolygonF({QPointF(22 * x, WarningMid + 28), QPointF(22 * x, WarningMid + 8),
+                       QPointF(top * x, WarningMid - 6), QPointF(top * x, WarningMid - 26)}));
+    }
+}
+
 void NarrowsBothSides(QPainter& p)
+{
+    Narrows(p, true, true);
+}
+
+void NarrowsOnRight(QPainter& p)
+{
+    Narrows(p, false, true);
+}
+
+void NarrowBridge(QPainter& p)
 {
     WarningTriangle(p);
     p.setPen(QPen(Black, 8, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     for (double x : {-1.0, 1.0}) {
         p.drawPolyline(
-            QPolygonF({QPointF(22 * x, WarningMid + 28), QPointF(22 * x, WarningMid + 8),
-                       QPointF(10 * x, WarningMid - 6), QPointF(10 * x, WarningMid - 26)}));
+            QPolygonF({QPointF(24 * x, WarningMid + 30), QPointF(12 * x, WarningMid + 18),
+                       QPointF(12 * x, WarningMid - 12), QPointF(24 * x, WarningMid - 24)}));
     }
+}
+
+void Tunnel(QPainter& p)
+{
+    WarningTriangle(p);
+    QPainterPath portal;
+    portal.moveTo(QPointF(-36, WarningMid + 28));
+    portal.lineTo(QPointF(-36, WarningMid - 2));
+    portal.quadTo(QPointF(-34, WarningMid - 30), QPointF(0, WarningMid - 30));
+    portal.quadTo(QPointF(34, WarningMid - 30), QPointF(36, WarningMid - 2));
+    portal.lineTo(QPointF(36, WarningMid + 28));
+    portal.closeSubpath();
+    QPainterPath mouth;
+    mouth.moveTo(QPointF(-20, WarningMid + 28));
+    mouth.lineTo(QPointF(-20, WarningMid + 2));
+    mouth.arcTo(QRectF(-20, WarningMid - 18, 40, 40), 180, -180);
+    mouth.lineTo(QPointF(20, WarningMid + 28));
+    mouth.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(Black);
+    p.drawPath(portal.subtracted(mouth));
+}
+
+void UnevenRoad(QPainter& p)
+{
+    WarningTriangle(p);
+    QPainterPath ground(QPointF(-38, WarningMid + 28));
+    ground.lineTo(QPointF(-38, WarningMid + 14));
+    ground.quadTo(QPointF(-19, WarningMid - 16), QPointF(0, WarningMid + 14));
+    ground.quadTo(QPointF(19, WarningMid - 16), QPointF(38, WarningMid + 14));
+    ground.lineTo(QPointF(38, WarningMid + 28));
+    ground.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(Black);
+    p.drawPath(ground);
+}
+
+void Crosswind(QPainter& p)
+{
+    WarningTriangle(p);
+    p.setPen(QPen(Black, 5, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(-26, WarningMid + 30), QPointF(-26, WarningMid - 24));
+    // A windsock blown out to the right, its stripes left open.
+    p.setPen(Qt::NoPen);
+    p.setBrush(Black);
+    const double rootHalf = 11;
+    const double tipHalf = 5;
+    const double length = 54;
+    for (int i = 0; i < 3; ++i) {
+        const double x0 = -24 + length * i / 3 + 2;
+        const double x1 = -24 + length * (i + 1) / 3 - 2;
+        const double h0 = rootHalf + (tipHalf - rootHalf) * (x0 + 24) / length;
+        const double h1 = rootHalf + (tipHalf - rootHalf) * (x1 + 24) / length;
+        const double y = WarningMid - 14;
+        p.drawPolygon(QPolygonF({QPointF(x0, y - h0), QPointF(x1, y - h1 + 3),
+                                 QPointF(x1, y + h1 + 3), QPointF(x0, y + h0)}));
+    }
+}
+
+void FallingRocks(QPainter& p)
+{
+    WarningTriangle(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Black);
+    p.drawPolygon(QPolygonF({QPointF(6, WarningMid - 30), QPointF(20, WarningMid - 30),
+                             QPointF(44, WarningMid + 30), QPointF(16, WarningMid + 30),
+                             QPointF(12, WarningMid + 4)}));
+    const QPointF rocks[] = {{-6, WarningMid - 16}, {-16, WarningMid + 2}, {-26, WarningMid + 20}};
+    const double sizes[] = {6, 8, 10};
+    for (int i = 0; i < 3; ++i) {
+        QPolygonF rock;
+        for (int k = 0; k < 6; ++k) {
+            rock << rocks[i] + QLineF::fromPolar(sizes[i] * (k % 2 ? 0.8 : 1), 30 + 60 * k).p2();
+        }
+        p.drawPolygon(rock);
+    }
+    p.drawRect(QRectF(-44, WarningMid + 28, 60, 4));
+}
+
+void Bicycles(QPainter& p)
+{
+    WarningTriangle(p);
+    Bicycle(p, QPointF(0, WarningMid + 26), 70, Black);
+}
+
+void Slow(QPainter& p)
+{
+    WarningTriangle(p);
+    Text(p, QRectF(-30, WarningMid - 22, 60, 48), "慢", 42, Black);
 }
 
 void UnguardedRailway(QPainter& p)
@@ -287,40 +473,117 @@ void AheadOnly(QPainter& p)
     Arrow(p, Line(QPointF(0, 44), QPointF(0, -22)), 16, White);
 }
 
-void TurnLeft(QPainter& p)
+void Turn(QPainter& p, double side)
 {
     MandatoryDisc(p);
-    Arrow(p, TurnShaft(-1, 44, -10, 14), 16, White);
+    Arrow(p, TurnShaft(side, 44, -10, 14), 16, White);
+}
+
+void TurnLeft(QPainter& p)
+{
+    Turn(p, -1);
+}
+
+void TurnRight(QPainter& p)
+{
+    Turn(p, 1);
+}
+
+// side: -1 ahead or left, +1 ahead or right.
+void AheadOrTurn(QPainter& p, double side)
+{
+    MandatoryDisc(p);
+    Arrow(p, Line(QPointF(-12 * side, 46), QPointF(-12 * side, -26)), 13, White);
+    QPainterPath branch(QPointF(-12 * side, 18));
+    branch.quadTo(QPointF(-12 * side, -2), QPointF(10 * side, -2));
+    branch.lineTo(QPointF(18 * side, -2));
+    Arrow(p, branch, 13, White);
 }
 
 void AheadOrRight(QPainter& p)
 {
+    AheadOrTurn(p, 1);
+}
+
+void AheadOrLeft(QPainter& p)
+{
+    AheadOrTurn(p, -1);
+}
+
+void LeftOrRight(QPainter& p)
+{
     MandatoryDisc(p);
-    Arrow(p, Line(QPointF(-12, 46), QPointF(-12, -26)), 13, White);
-    QPainterPath branch(QPointF(-12, 18));
-    branch.quadTo(QPointF(-12, -2), QPointF(10, -2));
-    branch.lineTo(QPointF(18, -2));
-    Arrow(p, branch, 13, White);
+    p.setPen(QPen(White, 14, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(0, 46), QPointF(0, -13));
+    for (double side : {-1.0, 1.0}) {
+        QPainterPath branch(QPointF(0, 8));
+        branch.quadTo(QPointF(0, -6), QPointF(14 * side, -6));
+        branch.lineTo(QPointF(22 * side, -6));
+        Arrow(p, branch, 14, White);
+    }
+}
+
+// side: -1 keep left, +1 keep right.
+void Keep(QPainter& p, double side)
+{
+    MandatoryDisc(p);
+    Arrow(p, Line(QPointF(-28 * side, -28), QPointF(14 * side, 14)), 16, White);
 }
 
 void KeepRight(QPainter& p)
 {
+    Keep(p, 1);
+}
+
+void KeepLeft(QPainter& p)
+{
+    Keep(p, -1);
+}
+
+void UTurnAllowed(QPainter& p)
+{
     MandatoryDisc(p);
-    Arrow(p, Line(QPointF(-28, -28), QPointF(14, 14)), 16, White);
+    Arrow(p, UTurnShaft(), 12, White);
+}
+
+void MotorVehiclesLane(QPainter& p)
+{
+    MandatoryDisc(p);
+    CarSide(p, QPointF(0, 20), 86, White);
+}
+
+void BicyclesLane(QPainter& p)
+{
+    MandatoryDisc(p);
+    Bicycle(p, QPointF(0, 26), 86, White);
+}
+
+// Three arrows running anticlockwise round centre, as traffic runs round a roundabout.
+void RoundaboutArrows(QPainter& p, QPointF centre, double radius, double width, const QColor& color)
+{
+    const QRectF circle(-radius, -radius, 2 * radius, 2 * radius);
+    for (int i = 0; i < 3; ++i) {
+        p.save();
+        p.translate(centre);
+        p.rotate(-120 * i);
+        QPainterPath arc;
+        arc.arcMoveTo(circle, 200);
+        arc.arcTo(circle, 200, 70);
+        Arrow(p, arc, width, color);
+        p.restore();
+    }
 }
 
 void Roundabout(QPainter& p)
 {
     MandatoryDisc(p);
-    for (int i = 0; i < 3; ++i) {
-        p.save();
-        p.rotate(-120 * i);
-        QPainterPath arc;
-        arc.arcMoveTo(QRectF(-32, -32, 64, 64), 200);
-        arc.arcTo(QRectF(-32, -32, 64, 64), 200, 70);
-        Arrow(p, arc, 11, White);
-        p.restore();
-    }
+    RoundaboutArrows(p, QPointF(0, 0), 32, 11, White);
+}
+
+void RoundaboutAhead(QPainter& p)
+{
+    WarningTriangle(p);
+    RoundaboutArrows(p, QPointF(0, WarningMid + 2), 21, 7, Black);
 }
 
 void MinimumSpeed60(QPainter& p)
@@ -339,6 +602,21 @@ void Footpath(QPainter& p)
 {
     MandatoryDisc(p);
     Walker(p, QPointF(2, 40), 82, White);
+}
+
+void PedestrianCrossing(QPainter& p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(Blue);
+    p.drawRoundedRect(QRectF(-60, -60, 120, 120), 8, 8);
+    p.setBrush(White);
+    p.drawPolygon(QPolygonF({QPointF(0, -52), QPointF(54, 44), QPointF(-54, 44)}));
+    p.setBrush(Black);
+    for (int i = 0; i < 4; ++i) {
+        p.drawPolygon(QPolygonF({QPointF(-30 + 16 * i, 38), QPointF(-22 + 16 * i, 38),
+                                 QPointF(-19 + 16 * i, 28), QPointF(-27 + 16 * i, 28)}));
+    }
+    Walker(p, QPointF(2, 24), 58, Black);
 }
 
 // ---- guide ----
@@ -374,33 +652,57 @@ std::vector<Picture> SignPictures()
         {"p_no_entry", s, s, NoEntry},
         {"p_no_motor", s, s, NoMotorVehicles},
         {"p_no_left", s, s, NoLeftTurn},
+        {"p_no_right", s, s, NoRightTurn},
+        {"p_no_straight", s, s, NoStraightOn},
         {"p_no_uturn", s, s, NoUTurn},
         {"p_no_horn", s, s, NoHorn},
         {"p_no_pedestrians", s, s, NoPedestrians},
+        {"p_no_lorries", s, s, NoLorries},
+        {"p_no_bicycles", s, s, NoBicycles},
         {"p_no_parking", s, s, NoParking},
         {"p_no_long_parking", s, s, NoLongParking},
         {"p_speed_40", s, s, SpeedLimit40},
         {"p_height_35", s, s, HeightLimit},
+        {"p_width_3", s, s, WidthLimit},
         {"p_weight_10", s, s, WeightLimit},
         {"p_stop", s, s, Stop},
         {"p_yield", s, s, Yield},
         {"w_crossroads", s, s, Crossroads},
         {"w_t_junction", s, s, TJunction},
         {"w_left_curve", s, s, SharpLeftCurve},
+        {"w_right_curve", s, s, SharpRightCurve},
+        {"w_winding", s, s, WindingRoad},
         {"w_steep_up", s, s, SteepUphill},
         {"w_steep_down", s, s, SteepDownhill},
         {"w_children", s, s, Children},
         {"w_pedestrians", s, s, Pedestrians},
         {"w_slippery", s, s, Slippery},
         {"w_narrow_both", s, s, NarrowsBothSides},
+        {"w_narrow_right", s, s, NarrowsOnRight},
+        {"w_narrow_bridge", s, s, NarrowBridge},
+        {"w_tunnel", s, s, Tunnel},
+        {"w_uneven", s, s, UnevenRoad},
+        {"w_crosswind", s, s, Crosswind},
+        {"w_falling_rocks", s, s, FallingRocks},
+        {"w_bicycles", s, s, Bicycles},
+        {"w_slow", s, s, Slow},
+        {"w_roundabout", s, s, RoundaboutAhead},
         {"w_railway", s, s, UnguardedRailway},
         {"w_signals", s, s, TrafficSignals},
         {"w_danger", s, s, Danger},
         {"w_two_way", s, s, TwoWayTraffic},
         {"m_straight", s, s, AheadOnly},
         {"m_left", s, s, TurnLeft},
+        {"m_right", s, s, TurnRight},
         {"m_straight_right", s, s, AheadOrRight},
+        {"m_straight_left", s, s, AheadOrLeft},
+        {"m_left_right", s, s, LeftOrRight},
         {"m_keep_right", s, s, KeepRight},
+        {"m_keep_left", s, s, KeepLeft},
+        {"m_uturn", s, s, UTurnAllowed},
+        {"m_motor", s, s, MotorVehiclesLane},
+        {"m_bicycles", s, s, BicyclesLane},
+        {"m_crosswalk", s, s, PedestrianCrossing},
         {"m_roundabout", s, s, Roundabout},
         {"m_min_speed_60", s, s, MinimumSpeed60},
         {"m_horn", s, s, SoundHorn},

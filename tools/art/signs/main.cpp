@@ -24,8 +24,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     std::vector<art::Picture> pictures = art::SignPictures();
-    for (const art::Picture& scene : art::ScenePictures()) {
-        pictures.push_back(scene);
+    for (const auto& more : {art::ScenePictures(), art::DashboardPictures()}) {
+        pictures.insert(pictures.end(), more.begin(), more.end());
     }
     for (const art::Picture& picture : pictures) {
         QImage image = art::NewCanvas(picture.width, picture.height);
