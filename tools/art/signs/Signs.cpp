@@ -243,13 +243,16 @@ void SharpRightCurve(QPainter& p)
 
 void WindingRoad(QPainter& p)
 {
+    // Three bends in a row; two would be a reverse bend, a sign of its own.
     WarningTriangle(p);
-    QPainterPath shaft(QPointF(-12, WarningMid + 30));
-    shaft.cubicTo(QPointF(-12, WarningMid + 12), QPointF(16, WarningMid + 18),
-                  QPointF(16, WarningMid + 2));
-    shaft.cubicTo(QPointF(16, WarningMid - 12), QPointF(-14, WarningMid - 6),
-                  QPointF(-12, WarningMid - 20));
-    Arrow(p, shaft, 10, Black);
+    QPainterPath shaft(QPointF(-4, WarningMid + 32));
+    shaft.cubicTo(QPointF(-4, WarningMid + 24), QPointF(14, WarningMid + 24),
+                  QPointF(14, WarningMid + 14));
+    shaft.cubicTo(QPointF(14, WarningMid + 2), QPointF(-14, WarningMid + 6),
+                  QPointF(-14, WarningMid - 6));
+    shaft.cubicTo(QPointF(-14, WarningMid - 16), QPointF(8, WarningMid - 12),
+                  QPointF(8, WarningMid - 22));
+    Arrow(p, shaft, 8, Black);
 }
 
 void Slope(QPainter& p, bool uphill)
