@@ -41,6 +41,8 @@ size_t FillQuestions(const QString& sql, bool trimImageName, examdata& target)
         t->ColumnIndex(QStringLiteral("d"))};
     const int imgColumn = t->ColumnIndex(QStringLiteral("imgname"));
     const int resultColumn = t->ColumnIndex(QStringLiteral("result"));
+    // Banks built before explanations lack the column; their questions simply have none.
+    const int explainColumn = t->FindColumn(QStringLiteral("explain"));
     for (size_t i = 0; i < rows; ++i, t->Next()) {
         myRecord& r = target[i];
         r.id = IdFromText(t->FieldAsString(idColumn));
@@ -50,6 +52,7 @@ size_t FillQuestions(const QString& sql, bool trimImageName, examdata& target)
         r.result = t->FieldAsString(resultColumn);
         r.style = t->FieldAsString(textColumns[1]).isEmpty() ? 1 : 0;
         r.answer.clear();
+        r.explain = explainColumn < 0 ? QString() : t->FieldAsString(explainColumn);
     }
     return rows;
 }

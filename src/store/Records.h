@@ -12,6 +12,7 @@ struct myRecord
     int style = 0;    // 1 for a true/false question (column a empty), 0 for a choice question
     QString answer;   // the answer given in this practice; empty means unanswered
     int id = 0;       // examdata id
+    QString explain;  // why the right answer is right; empty for none or a bank without them
 };
 
 // One row of the score history.

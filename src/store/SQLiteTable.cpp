@@ -240,6 +240,11 @@ int TSQLiteTable::ColumnIndex(const QString& name) const
     return index;
 }
 
+int TSQLiteTable::FindColumn(const QString& name) const
+{
+    return static_cast<int>(columns.indexOf(name.toUpper()));
+}
+
 QString TSQLiteTable::FieldAsString(int column) const
 {
     if (Eof())

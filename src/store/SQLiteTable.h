@@ -68,6 +68,8 @@ public:
     int RowCount() const { return static_cast<int>(rows.size()); }
     bool Eof() const { return current >= rows.size(); }
     int ColumnIndex(const QString& name) const;
+    // The index of a column that a table may lack, -1 when it has none; never raises.
+    int FindColumn(const QString& name) const;
     QString FieldAsString(int column) const;
     void Next();
 

@@ -72,7 +72,8 @@ void ChangeBank(const QString& path, const QByteArray& key, const QByteArray& sq
 const QByteArray TextIds =
     "ALTER TABLE examdata RENAME TO t; CREATE TABLE examdata(id TEXT, title TEXT, a TEXT, "
     "b TEXT, c TEXT, d TEXT, imgname TEXT, result TEXT, chapter INTEGER, item INTEGER, "
-    "difficult INTEGER, qhlx INTEGER, iserror INTEGER); INSERT INTO examdata SELECT * FROM t; "
+    "difficult INTEGER, qhlx INTEGER, iserror INTEGER, explain TEXT); INSERT INTO examdata "
+    "SELECT * FROM t; "
     "DROP TABLE t;";
 
 } // namespace
@@ -106,6 +107,13 @@ private slots:
                    "id,title,a,b,c,d,imgname,result,chapter,item,difficult,qhlx\n\n"
                    "2,\"两\n行\",,,,,,错,1, 0 ,0,0\n\n"
             << std::vector<bank::TQuestion>{Question(2, "两\n行", "", "错", 1)};
+        bank::TQuestion explained = Question(4, "第四题", "", "对", 1);
+        explained.explain = "他说\"靠右\"，前车,后车\r\n换行";
+        QTest::newRow("explanations")
+            << QByteArray("id,title,a,b,c,d,imgname,result,chapter,item,difficult,qhlx,explain\r\n"
+                          "4,第四题,,,,,,对,1,0,0,0,\"他说\"\"靠右\"\"，前车,后车\r\n换行\"\r\n"
+                          "5,第五题,,,,,,错,1,0,0,0,\r\n")
+            << std::vector<bank::TQuestion>{explained, Question(5, "第五题", "", "错", 1)};
     }
     void buildsFromCsv()
     {
@@ -185,6 +193,11 @@ private slots:
         QTest::newRow("not in code page 936")
             << Header + "1,标题,甲,乙😀,丙,丁,,A,1,0,0,0\r\n"
             << none << QByteArray() << "/questions.csv:2:8: column \"b\": the character \"😀\"";
+        QTest::newRow("explanation not in code page 936")
+            << QByteArray("id,title,a,b,c,d,imgname,result,chapter,item,difficult,qhlx,explain\r\n"
+                          "1,标题,甲,乙,丙,丁,,A,1,0,0,0,\"先看\r\n再走😀\"\r\n")
+            << none << QByteArray()
+            << "/questions.csv:2:25: column \"explain\": the character \"😀\"";
         QTest::newRow("not an integer")
             << Header + "1,\"两\r\n行\",甲,乙,丙,丁,,A,三,0,0,0\r\n"
             << none << QByteArray()
@@ -316,6 +329,8 @@ private slots:
                         });
         expected << "outside the intensive banks: " +
                         count([](const auto& q) { return q.qhlx <= 0 || q.qhlx > 400; });
+        expected << "without an explanation: " +
+                        count([](const auto& q) { return q.explain.trimmed().isEmpty(); });
         QCOMPARE(report.summary, expected);
     }
 
@@ -424,6 +439,40 @@ private slots:
         QCOMPARE(bank::ReadPack(tmp.filePath("out")), bank::ReadPack(folder->Path()));
         QVERIFY_THROWS_EXCEPTION(bank::EBankError,
                                  bank::DumpBank(folder->Path(), tmp.filePath("src")));
+    }
+
+    void explanationsSurviveDumpAndBuild()
+    {
+        std::vector<bank::TQuestion> questions{fixture::ChoiceQuestion(1, 1),
+                                               fixture::TrueFalseQuestion(2, 1),
+                                               fixture::TrueFalseQuestion(3, 1)};
+        questions[0].explain = "标志写着\"停\"，所以,先停车\r\n再观察";
+        questions[1].explain = "第一行\n第二行,\"\"";
+        questions[2].explain = "  ";
+        auto folder = fixture::SmallBank(questions);
+        QTemporaryDir tmp;
+        bank::DumpBank(folder->Path(), tmp.filePath("src"));
+        QCOMPARE(bank::ReadQuestionsCsv(tmp.filePath("src/questions.csv")), questions);
+        bank::BuildBank(tmp.filePath("src"), tmp.filePath("out"));
+        QCOMPARE(bank::ReadQuestions(tmp.filePath("out")), questions);
+        QCOMPARE(bank::CheckBank(tmp.filePath("out")).summary.last(), "without an explanation: 1");
+    }
+
+    // A bank built before explanations still checks, dumps and rebuilds, with none.
+    void bankWithoutExplanationsStillWorks()
+    {
+        bank::TQuestion q = fixture::ChoiceQuestion(1, 1);
+        q.explain = "将被丢弃";
+        auto folder = fixture::SmallBank({q, fixture::TrueFalseQuestion(2, 1)});
+        fixture::RemoveExplainColumn(*folder);
+        q.explain.clear();
+        const std::vector<bank::TQuestion> expected{q, fixture::TrueFalseQuestion(2, 1)};
+        QCOMPARE(bank::ReadQuestions(folder->Path()), expected);
+        QCOMPARE(bank::CheckBank(folder->Path()).summary.last(), "without an explanation: 2");
+        QTemporaryDir tmp;
+        bank::DumpBank(folder->Path(), tmp.filePath("src"));
+        bank::BuildBank(tmp.filePath("src"), folder->Path());
+        QCOMPARE(bank::ReadQuestions(folder->Path()), expected);
     }
 
     void commandLine_data()

@@ -41,12 +41,14 @@ TDamage SpoilFirstId(const char* value)
 {
     return [value](const QString& path) {
         robust::ExecOnBank(
-            path, QByteArray("ALTER TABLE examdata RENAME TO t; CREATE TABLE examdata(id TEXT, "
-                             "title TEXT, a TEXT, b TEXT, c TEXT, d TEXT, imgname TEXT, result "
-                             "TEXT, chapter INTEGER, item INTEGER, difficult INTEGER, qhlx "
-                             "INTEGER, iserror INTEGER); INSERT INTO examdata SELECT * FROM t; "
-                             "DROP TABLE t; UPDATE examdata SET id=") +
-                      value + " WHERE id='1';");
+            path,
+            QByteArray("ALTER TABLE examdata RENAME TO t; CREATE TABLE examdata(id TEXT, "
+                       "title TEXT, a TEXT, b TEXT, c TEXT, d TEXT, imgname TEXT, result "
+                       "TEXT, chapter INTEGER, item INTEGER, difficult INTEGER, qhlx "
+                       "INTEGER, iserror INTEGER, explain TEXT); INSERT INTO examdata SELECT * "
+                       "FROM t; "
+                       "DROP TABLE t; UPDATE examdata SET id=") +
+                value + " WHERE id='1';");
     };
 }
 

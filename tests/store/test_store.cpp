@@ -166,6 +166,38 @@ private slots:
         QCOMPARE(target[0].imgname, QString());
     }
 
+    // A bank built before explanations loads as before, its questions without one.
+    void readsTheExplanationWhereTheBankHasIt_data()
+    {
+        QTest::addColumn<bool>("withColumn");
+        QTest::newRow("explain column") << true;
+        QTest::newRow("bank without it") << false;
+    }
+    void readsTheExplanationWhereTheBankHasIt()
+    {
+        QFETCH(bool, withColumn);
+        std::vector<bank::TQuestion> questions = QuotaBank();
+        const QString text = QStringLiteral("先减速，\"再\"观察,\r\n第二行");
+        questions[1].explain = text;
+        bankFolder = fixture::SmallBank(questions);
+        if (!withColumn)
+            fixture::RemoveExplainColumn(*bankFolder);
+        const QString expected = withColumn ? text : QString();
+
+        examdata target(2);
+        db::LoadQuestions(2, QStringLiteral("order by id"), QString(), target);
+        QCOMPARE(target[0].explain, QString());
+        QCOMPARE(target[1].explain, expected);
+        QCOMPARE(target[1].id, 2);
+
+        examdata paper(100);
+        QCOMPARE(db::LoadExamPaper(paper), 100);
+        const auto second =
+            std::find_if(paper.begin(), paper.end(), [](const myRecord& r) { return r.id == 2; });
+        QVERIFY(second != paper.end());
+        QCOMPARE(second->explain, expected);
+    }
+
     void examPaperDrawsTheQuotasShuffled()
     {
         std::map<int, int> chapterOfId;

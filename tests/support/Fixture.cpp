@@ -1,7 +1,9 @@
 #include "Fixture.h"
 
+#include "BankFiles.h"
 #include "Db.h"
 #include "Paths.h"
+#include "Sqlite.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -127,6 +129,18 @@ std::unique_ptr<TBankFolder> EmptyFolder()
 {
     return std::make_unique<TBankFolder>(std::vector<bank::TQuestion>(),
                                          std::vector<bank::TPicture>(), false);
+}
+
+void RemoveExplainColumn(const TBankFolder& folder)
+{
+    db::CloseQuestionStore();
+    bank::TConnection db(folder.FilePath(bank::QuestionsFile), bank::TConnection::Mode::ReadWrite,
+                         bank::QuestionsKey);
+    db.Exec("CREATE TABLE t(id INTEGER PRIMARY KEY, title TEXT, a TEXT, b TEXT, c TEXT, d TEXT, "
+            "imgname TEXT, result TEXT, chapter INTEGER, item INTEGER, difficult INTEGER, "
+            "qhlx INTEGER, iserror INTEGER); INSERT INTO t SELECT id, title, a, b, c, d, imgname, "
+            "result, chapter, item, difficult, qhlx, iserror FROM examdata; DROP TABLE examdata; "
+            "ALTER TABLE t RENAME TO examdata;");
 }
 
 bank::TQuestion ChoiceQuestion(int id, int chapter, const QString& result)

@@ -43,6 +43,9 @@ std::unique_ptr<TBankFolder> SmallBank(std::vector<bank::TQuestion> questions,
                                        std::vector<bank::TPicture> pictures = {});
 // A working folder with no bank in it.
 std::unique_ptr<TBankFolder> EmptyFolder();
+// Rebuilds the folder's examdata without the explain column, as banks built before
+// explanations have it; every other column and row stays.
+void RemoveExplainColumn(const TBankFolder& folder);
 
 bank::TQuestion ChoiceQuestion(int id, int chapter, const QString& result = QStringLiteral("A"));
 bank::TQuestion TrueFalseQuestion(int id, int chapter,

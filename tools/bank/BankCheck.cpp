@@ -49,7 +49,12 @@ enum Column
     D,
     Imgname,
     Result,
-    Chapter
+    Chapter,
+    Item,
+    Difficult,
+    Qhlx,
+    Iserror,
+    Explain
 };
 
 class TChecker
@@ -74,6 +79,8 @@ public:
             row = static_cast<int>(r) + 1;
             id = rows[r][Id];
             CheckRow(rows[r], perChapter);
+            if (rows[r][Explain].trimmed().isEmpty())
+                ++withoutExplanation;
         }
         for (int c = 0; c < 7; ++c)
             if (perChapter[c] < ChapterQuota[c])
@@ -180,6 +187,7 @@ private:
             report.summary << QStringLiteral("%1: %2").arg(QString::fromUtf8(s.caption)).arg(n);
         }
         report.summary << QStringLiteral("outside the intensive banks: %1").arg(total - inBanks);
+        report.summary << QStringLiteral("without an explanation: %1").arg(withoutExplanation);
     }
 
     std::unique_ptr<TConnection> db;
@@ -188,6 +196,7 @@ private:
     TCheckReport report;
     int row = 0;
     QString id;
+    int withoutExplanation = 0;
 };
 
 } // namespace

@@ -17,10 +17,22 @@ std::unique_ptr<TConnection> OpenExisting(const QString& path, const QByteArray&
     return std::make_unique<TConnection>(path, TConnection::Mode::ReadOnly, key);
 }
 
-QByteArray SelectQuestionsSql()
+bool HasExplainColumn(TConnection& questions)
 {
-    return "SELECT " + QuestionColumns().join(QStringLiteral(", ")).toLatin1() +
-           " FROM examdata ORDER BY id";
+    TStatement columns(questions, "PRAGMA table_info(examdata)");
+    while (columns.Step())
+        if (QString::fromUtf8(columns.Bytes(1)).compare(ExplainColumn, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+// A bank built before explanations reads as one whose questions have none.
+QByteArray SelectQuestionsSql(TConnection& questions)
+{
+    QStringList columns = QuestionColumns();
+    if (!HasExplainColumn(questions))
+        columns.replace(columns.indexOf(ExplainColumn), QStringLiteral("NULL"));
+    return "SELECT " + columns.join(QStringLiteral(", ")).toLatin1() + " FROM examdata ORDER BY id";
 }
 
 } // namespace
@@ -32,7 +44,7 @@ std::unique_ptr<TConnection> OpenQuestions(const QString& dir)
 
 std::vector<QStringList> ReadQuestionRows(TConnection& questions)
 {
-    const QByteArray sql = SelectQuestionsSql();
+    const QByteArray sql = SelectQuestionsSql(questions);
     TStatement select(questions, sql.constData());
     std::vector<QStringList> rows;
     while (select.Step()) {

@@ -15,7 +15,8 @@ namespace bank {
 std::unique_ptr<TConnection> OpenQuestions(const QString& dir);
 
 // Every examdata row by ascending id, each value as the trainer reads it: text decoded from
-// code page 936, integers in decimal, NULL as empty; in QuestionColumns() order.
+// code page 936, integers in decimal, NULL as empty; in QuestionColumns() order. A bank built
+// before explanations gives every question an empty one.
 std::vector<QStringList> ReadQuestionRows(TConnection& questions);
 
 // The same rows as questions; a value that is not an integer where one belongs is an error.

@@ -20,7 +20,7 @@ namespace {
 const char* const CreateExamdata =
     "CREATE TABLE examdata(id INTEGER PRIMARY KEY, title TEXT, a TEXT, b TEXT, c TEXT, d TEXT, "
     "imgname TEXT, result TEXT, chapter INTEGER, item INTEGER, difficult INTEGER, qhlx INTEGER, "
-    "iserror INTEGER)";
+    "iserror INTEGER, explain TEXT)";
 const char* const CreateScoredata =
     "CREATE TABLE scoredata(id INTEGER PRIMARY KEY AUTOINCREMENT, score INTEGER, dateline TEXT)";
 const char* const CreatePictures =
@@ -87,7 +87,8 @@ void InsertQuestions(TConnection& db, const std::vector<TQuestion>& questions)
 {
     TStatement insert(db,
                       "INSERT INTO examdata(id, title, a, b, c, d, imgname, result, chapter, item, "
-                      "difficult, qhlx, iserror) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+                      "difficult, qhlx, iserror, explain) "
+                      "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     const QStringList& columns = QuestionColumns();
     for (const TQuestion& q : questions) {
         for (int i = 0; i < columns.size(); ++i) {

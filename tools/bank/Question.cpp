@@ -1,6 +1,9 @@
 #include "Question.h"
 
 namespace bank {
+
+const QString ExplainColumn = QStringLiteral("explain");
+
 namespace {
 
 struct TColumn
@@ -26,6 +29,7 @@ const std::vector<TColumn>& Columns()
         {QStringLiteral("difficult"), nullptr, &TQuestion::difficult},
         {QStringLiteral("qhlx"), nullptr, &TQuestion::qhlx},
         {QStringLiteral("iserror"), nullptr, &TQuestion::iserror},
+        {ExplainColumn, &TQuestion::explain, nullptr},
     };
     return columns;
 }

@@ -11,12 +11,15 @@ struct TQuestion
     int id = 0;
     QString title, a, b, c, d, imgname, result;
     int chapter = 0, item = 0, difficult = 0, qhlx = 0, iserror = 0;
+    QString explain; // why the answer is right; empty for none
 
     bool operator==(const TQuestion&) const = default;
 };
 
 // The examdata columns in table order.
 const QStringList& QuestionColumns();
+// The column that banks built before explanations lack; a bank without it has none.
+extern const QString ExplainColumn;
 // The text of one column of a question, integers in decimal.
 QString ColumnText(const TQuestion& q, const QString& column);
 bool IsIntegerColumn(const QString& column);

@@ -12,7 +12,12 @@
 namespace bank {
 namespace {
 
-const QString OptionalColumn = QStringLiteral("iserror");
+// The columns a school may leave out: a new bank's error book is empty, and a question may
+// come without an explanation.
+bool IsOptional(const QString& column)
+{
+    return column == QLatin1String("iserror") || column == ExplainColumn;
+}
 
 // The examdata column of each CSV field, in file order.
 QStringList ReadHeader(const TCsvRow& header, const QString& file)
@@ -29,7 +34,7 @@ QStringList ReadHeader(const TCsvRow& header, const QString& file)
         names << f.text;
     }
     for (const QString& column : QuestionColumns())
-        if (column != OptionalColumn && !names.contains(column))
+        if (!IsOptional(column) && !names.contains(column))
             throw ErrorAt(file, header.line, header.column,
                           QStringLiteral("the header has no column \"%1\"").arg(column));
     return names;
