@@ -177,10 +177,34 @@ void TSQLiteDatabase::Prepare(const QString& sql, sqlite3_stmt** stmt)
 
 void TSQLiteDatabase::ExecSQL(const QString& sql)
 {
+    ExecSQL(sql, {});
+}
+
+void TSQLiteDatabase::ExecSQL(const QString& sql, const std::vector<TSQLiteParam>& params)
+{
     TStatement s;
     Prepare(sql, &s.stmt);
+    for (size_t i = 0; i < params.size(); ++i) {
+        const int index = static_cast<int>(i) + 1;
+        int rc = SQLITE_OK;
+        if (const qint64* value = std::get_if<qint64>(&params[i])) {
+            rc = sqlite3_bind_int64(s.stmt, index, *value);
+        } else {
+            const QByteArray text = platform::ToCodePage936(std::get<QString>(params[i]));
+            rc = sqlite3_bind_text(s.stmt, index, text.constData(), static_cast<int>(text.size()),
+                                   SQLITE_TRANSIENT);
+        }
+        if (rc != SQLITE_OK)
+            RaiseError(QStringLiteral("Error executing SQL statement"), sql);
+    }
     if (sqlite3_step(s.stmt) != SQLITE_DONE)
         RaiseError(QStringLiteral("Error executing SQL statement"), sql);
+}
+
+void TSQLiteDatabase::Rollback()
+{
+    if (!sqlite3_get_autocommit(db))
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 bool TSQLiteDatabase::Step(sqlite3_stmt* stmt, const QString& sql)
@@ -203,6 +227,27 @@ int TSQLiteDatabase::CountRows(const QString& sql)
     while (Step(s.stmt, sql))
         ++rows;
     return rows;
+}
+
+void TSQLiteDatabase::ForEachRow(const QString& sql,
+                                 const std::function<void(const TSQLiteRow&)>& reader)
+{
+    TStatement s;
+    Prepare(sql, &s.stmt);
+    const TSQLiteRow row(s.stmt);
+    while (Step(s.stmt, sql))
+        reader(row);
+}
+
+qint64 TSQLiteRow::Integer(int column) const
+{
+    return sqlite3_column_int64(stmt, column);
+}
+
+QString TSQLiteRow::Text(int column) const
+{
+    const char* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+    return platform::FromCodePage936(text, sqlite3_column_bytes(stmt, column));
 }
 
 std::unique_ptr<TSQLiteTable> TSQLiteDatabase::GetTable(const QString& sql)

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -22,6 +23,22 @@ public:
 
 class TSQLiteTable;
 
+// A value bound to a statement's "?": an integer, or a text stored in code page 936.
+using TSQLiteParam = std::variant<qint64, QString>;
+
+// The current row of a query read row by row, valid only inside the reader's call.
+class TSQLiteRow
+{
+public:
+    qint64 Integer(int column) const;
+    QString Text(int column) const;
+
+private:
+    friend class TSQLiteDatabase;
+    explicit TSQLiteRow(sqlite3_stmt* stmt) : stmt(stmt) {}
+    sqlite3_stmt* stmt;
+};
+
 // One connection to an encrypted SQLite file.
 class TSQLiteDatabase
 {
@@ -35,11 +52,18 @@ public:
 
     // Runs one statement that returns no rows.
     void ExecSQL(const QString& sql);
+    // The same with values bound in order; the error report shows the text with its "?".
+    void ExecSQL(const QString& sql, const std::vector<TSQLiteParam>& params);
+    // Ends an open transaction without keeping any of it; nothing when none is open. Never
+    // raises: it runs on the way out of a failure that is being reported.
+    void Rollback();
     // Runs a query and loads every row into memory.
     std::unique_ptr<TSQLiteTable> GetTable(const QString& sql);
     // Runs a query to its end and tells how many rows it gave, with the errors of GetTable but
     // without keeping a single value.
     int CountRows(const QString& sql);
+    // Runs a query and hands each row to the reader, for results too large to copy whole.
+    void ForEachRow(const QString& sql, const std::function<void(const TSQLiteRow&)>& reader);
 
     sqlite3* Handle() const { return db; }
 

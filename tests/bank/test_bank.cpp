@@ -1,3 +1,4 @@
+#include "AnswerLog.h"
 #include "BankCheck.h"
 #include "BankError.h"
 #include "BankFiles.h"
@@ -266,6 +267,8 @@ private slots:
              {"70,'2024-01-01 08:00:00'", "80,'2024-01-02 08:00:00'", "90,'2024-01-03 08:00:00'"})
             db::InsertScore("score,dateline", values);
         db::GetQuestionStore().ExecSQL("delete from scoredata where id=3");
+        for (int qid : {2, 3, 2})
+            db::InsertAnswer({.qid = qid, .answeredAt = "2024-01-01 08:00:00", .answer = "错"});
         db::CloseQuestionStore();
 
         bank::TQuestion marked = fixture::TrueFalseQuestion(5, 1);
@@ -287,6 +290,24 @@ private slots:
                         scores->FieldAsString(2);
         QCOMPARE(rows, (QStringList{"1 70 2024-01-01 08:00:00", "2 80 2024-01-02 08:00:00",
                                     "4 100 2024-01-04 08:00:00"}));
+        auto answers = db::GetQuestionStore().GetTable("select id, qid, answer from answerlog");
+        QStringList kept;
+        for (; !answers->Eof(); answers->Next())
+            kept << answers->FieldAsString(0) + " " + answers->FieldAsString(1) + " " +
+                        answers->FieldAsString(2);
+        QCOMPARE(kept, (QStringList{"1 2 错", "3 2 错"}));
+    }
+
+    void rebuildGivesAnOlderBankTheAnswerRecord()
+    {
+        auto folder = fixture::SmallBank({fixture::ChoiceQuestion(1, 1)});
+        db::GetQuestionStore().ExecSQL("drop table answerlog");
+        db::CloseQuestionStore();
+        bank::WriteBank(folder->Path(), {fixture::ChoiceQuestion(1, 1)}, {});
+        QCOMPARE(db::GetQuestionStore().CountRows(
+                     "select 1 from sqlite_master where name in ('answerlog', 'answerlog_qid')"),
+                 2);
+        QVERIFY(db::LoadAnswerLog().empty());
     }
 
     void checkPassesASoundBank()

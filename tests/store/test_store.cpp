@@ -1,9 +1,11 @@
+#include "AnswerLog.h"
 #include "Db.h"
 #include "Fixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTest>
@@ -74,6 +76,35 @@ void CountAll()
 {
     db::CountQuestions(QString());
 }
+
+int CountTables(const char* name)
+{
+    return db::GetQuestionStore().CountRows(
+        QStringLiteral("select 1 from sqlite_master where name='%1'").arg(QLatin1String(name)));
+}
+
+// A bank from before the answer record.
+void DropAnswerLog()
+{
+    db::GetQuestionStore().ExecSQL(QStringLiteral("drop table answerlog"));
+}
+
+QStringList Rows(const std::vector<TAnswerRow>& log)
+{
+    QStringList rows;
+    for (const TAnswerRow& r : log)
+        rows << QStringLiteral("%1 %2 %3 %4 %5")
+                    .arg(r.qid)
+                    .arg(r.answeredAt, r.answer)
+                    .arg(int(r.correct))
+                    .arg(r.mode);
+    return rows;
+}
+
+const TAnswerRow RightAnswer{
+    .qid = 12, .answeredAt = "2026-03-01 08:00:05", .answer = "对", .correct = true, .mode = 2};
+const TAnswerRow WrongAnswer{
+    .qid = 3, .answeredAt = "2026-03-01 08:00:09", .answer = "B", .correct = false, .mode = 1};
 
 } // namespace
 
@@ -417,6 +448,66 @@ private slots:
                 "\"update examdata set iserror=1 where id=1\": attempt to write a readonly "
                 "database");
         }
+    }
+
+    void answerRecordIsCreatedByItsFirstWrite()
+    {
+        DropAnswerLog();
+        TStatementLog log;
+        QVERIFY(db::LoadAnswerLog().empty());
+        QCOMPARE(CountTables("answerlog"), 0);
+        QCOMPARE(
+            log.statements.filter(QRegularExpression(QStringLiteral("^(begin|create|insert)"),
+                                                     QRegularExpression::CaseInsensitiveOption)),
+            QStringList());
+
+        db::InsertAnswer(RightAnswer);
+        db::InsertAnswer(WrongAnswer);
+        QCOMPARE(CountTables("answerlog"), 1);
+        QCOMPARE(CountTables("answerlog_qid"), 1);
+        QCOMPARE(Rows(db::LoadAnswerLog()),
+                 (QStringList{"12 2026-03-01 08:00:05 对 1 2", "3 2026-03-01 08:00:09 B 0 1"}));
+        QVERIFY(!log.statements.filter(QStringLiteral("values(?, ?, ?, ?, ?)")).isEmpty());
+        const auto stored = db::GetQuestionStore().GetTable(
+            QStringLiteral("select answer from answerlog where answer='对'"));
+        QCOMPARE(stored->RowCount(), 1);
+    }
+
+    // A denied insert fails after the table was created in the same transaction.
+    void aFailedRecordWriteLeavesNothing()
+    {
+        DropAnswerLog();
+        auto denyInserts = [](void*, int action, const char* table, const char*, const char*,
+                              const char*) {
+            return action == SQLITE_INSERT && QByteArray(table) == "answerlog" ? SQLITE_DENY
+                                                                               : SQLITE_OK;
+        };
+        sqlite3_set_authorizer(db::GetQuestionStore().Handle(), denyInserts, nullptr);
+        QVERIFY(!ErrorOf([] { db::InsertAnswer(RightAnswer); }).isEmpty());
+        sqlite3_set_authorizer(db::GetQuestionStore().Handle(), nullptr, nullptr);
+        QCOMPARE(CountTables("answerlog"), 0);
+        db::InsertAnswer(WrongAnswer);
+        QCOMPARE(db::LoadAnswerLog().size(), size_t(1));
+    }
+
+    void aFailedRecordWriteTellsNothingOfTheAnswer_data()
+    {
+        QTest::addColumn<bool>("withTable");
+        QTest::newRow("table present") << true;
+        QTest::newRow("table missing") << false;
+    }
+
+    void aFailedRecordWriteTellsNothingOfTheAnswer()
+    {
+        QFETCH(bool, withTable);
+        if (!withTable)
+            DropAnswerLog();
+        QCOMPARE(db::CountQuestions(QString()), 1177);
+        QVERIFY(QFile::rename(bankFolder->FilePath("Test.db"), bankFolder->FilePath("Moved.db")));
+        const QString right = ErrorOf([] { db::InsertAnswer(RightAnswer); });
+        QVERIFY(right.contains("Attempt to write a readonly database"));
+        QCOMPARE(ErrorOf([] { db::InsertAnswer(WrongAnswer); }), right);
+        QVERIFY(!right.contains(QStringLiteral("对")));
     }
 
     void opensOnlyWithTheFourByteKey()

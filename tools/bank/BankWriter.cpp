@@ -1,5 +1,6 @@
 #include "BankWriter.h"
 
+#include "AnswerLog.h"
 #include "BankError.h"
 #include "BankFiles.h"
 #include "Codec.h"
@@ -114,6 +115,18 @@ void TakeOverLearnerData(TConnection& db)
             "SELECT name, seq FROM old.sqlite_sequence WHERE name='scoredata'");
 }
 
+// The answers of questions still in the bank, with their row keys, in their order.
+void TakeOverAnswerLog(TConnection& db)
+{
+    TStatement exists(db,
+                      "SELECT 1 FROM old.sqlite_master WHERE type='table' AND name='answerlog'");
+    if (!exists.Step())
+        return;
+    db.Exec("INSERT INTO answerlog(id, qid, answered_at, answer, correct, mode) "
+            "SELECT id, qid, answered_at, answer, correct, mode FROM old.answerlog "
+            "WHERE qid IN (SELECT id FROM main.examdata) ORDER BY id");
+}
+
 void WriteQuestions(const QString& path, const QString& previous,
                     const std::vector<TQuestion>& questions)
 {
@@ -135,9 +148,13 @@ void WriteQuestions(const QString& path, const QString& previous,
     db.Exec("BEGIN");
     db.Exec(CreateExamdata);
     db.Exec(CreateScoredata);
+    db.Exec(db::CreateAnswerLogSql);
+    db.Exec(db::CreateAnswerLogIndexSql);
     InsertQuestions(db, questions);
-    if (keep)
+    if (keep) {
         TakeOverLearnerData(db);
+        TakeOverAnswerLog(db);
+    }
     db.Exec("COMMIT");
 }
 

@@ -9,8 +9,8 @@ namespace bank {
 
 // Writes outDir/Test.db and outDir/Image.db, or on any error neither: both are built as
 // temporary files beside them and renamed into place only when both are complete. An existing
-// Test.db hands on its learner data: the error marks of ids still present and every score row
-// with its id. Throws EBankError.
+// Test.db hands on its learner data: the error marks and answer record of ids still present and
+// every score row with its id. Throws EBankError.
 void WriteBank(const QString& outDir, const std::vector<TQuestion>& questions,
                const std::vector<TPicture>& pictures);
 

@@ -1,0 +1,71 @@
+#include "Mastery.h"
+
+#include <algorithm>
+
+namespace {
+
+QDate DayOf(const QString& answeredAt)
+{
+    return QDate::fromString(answeredAt.left(10), Qt::ISODate);
+}
+
+} // namespace
+
+std::map<int, TMastery> DeriveMastery(const std::vector<TAnswerRow>& log)
+{
+    std::map<int, TMastery> all;
+    for (const TAnswerRow& row : log)
+        ApplyAnswer(all[row.qid], DayOf(row.answeredAt), row.correct);
+    return all;
+}
+
+void ApplyAnswer(TMastery& m, QDate day, bool correct)
+{
+    m.lastAnswer = day;
+    if (!correct) {
+        m.box = 0;
+        return;
+    }
+    if (m.lastMoveUp == day)
+        return;
+    m.box = std::min(m.box + 1, TopBox);
+    m.lastMoveUp = day;
+}
+
+TMasteryState StateOf(const TMastery* m)
+{
+    if (!m)
+        return TMasteryState::Unpractised;
+    return m->box >= 3 ? TMasteryState::Mastered : TMasteryState::Learning;
+}
+
+QDate DueDate(const TMastery& m)
+{
+    return m.box == 0 ? m.lastAnswer : m.lastAnswer.addDays(qint64(1) << (m.box - 1));
+}
+
+bool IsDue(const TMastery& m, QDate today)
+{
+    return DueDate(m) <= today;
+}
+
+std::vector<int> DueQuestions(const std::map<int, TMastery>& all, QDate today, int cap)
+{
+    std::vector<std::pair<QDate, int>> due;
+    for (const auto& [qid, m] : all)
+        if (IsDue(m, today))
+            due.emplace_back(DueDate(m), qid);
+    const size_t keep = std::min(due.size(), static_cast<size_t>(std::max(cap, 0)));
+    std::partial_sort(due.begin(), due.begin() + keep, due.end());
+    std::vector<int> ids;
+    ids.reserve(keep);
+    for (size_t i = 0; i < keep; ++i)
+        ids.push_back(due[i].second);
+    return ids;
+}
+
+int CountDue(const std::map<int, TMastery>& all, QDate today)
+{
+    return static_cast<int>(std::count_if(
+        all.begin(), all.end(), [today](const auto& entry) { return IsDue(entry.second, today); }));
+}

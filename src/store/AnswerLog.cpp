@@ -1,0 +1,50 @@
+#include "AnswerLog.h"
+
+#include "Db.h"
+
+namespace db {
+
+const char* const CreateAnswerLogSql =
+    "CREATE TABLE IF NOT EXISTS answerlog(id INTEGER PRIMARY KEY, qid INTEGER NOT NULL, "
+    "answered_at TEXT NOT NULL, answer TEXT NOT NULL, correct INTEGER NOT NULL, "
+    "mode INTEGER NOT NULL)";
+const char* const CreateAnswerLogIndexSql =
+    "CREATE INDEX IF NOT EXISTS answerlog_qid ON answerlog(qid)";
+
+void InsertAnswer(const TAnswerRow& row)
+{
+    TSQLiteDatabase& store = GetQuestionStore();
+    store.ExecSQL(QStringLiteral("BEGIN"));
+    try {
+        store.ExecSQL(QString::fromLatin1(CreateAnswerLogSql));
+        store.ExecSQL(QString::fromLatin1(CreateAnswerLogIndexSql));
+        store.ExecSQL(QStringLiteral("insert into answerlog(qid, answered_at, answer, correct, "
+                                     "mode) values(?, ?, ?, ?, ?)"),
+                      {row.qid, row.answeredAt, row.answer, row.correct ? 1 : 0, row.mode});
+        store.ExecSQL(QStringLiteral("COMMIT"));
+    } catch (const ESQLiteException&) {
+        store.Rollback();
+        throw;
+    }
+}
+
+std::vector<TAnswerRow> LoadAnswerLog()
+{
+    TSQLiteDatabase& store = GetQuestionStore();
+    std::vector<TAnswerRow> log;
+    if (store.CountRows(QStringLiteral("select 1 from sqlite_master where type='table' and "
+                                       "name='answerlog'")) == 0)
+        return log;
+    store.ForEachRow(
+        QStringLiteral("select qid, answered_at, answer, correct, mode from answerlog order by id"),
+        [&log](const TSQLiteRow& r) {
+            log.push_back({.qid = static_cast<int>(r.Integer(0)),
+                           .answeredAt = r.Text(1),
+                           .answer = r.Text(2),
+                           .correct = r.Integer(3) != 0,
+                           .mode = static_cast<int>(r.Integer(4))});
+        });
+    return log;
+}
+
+} // namespace db

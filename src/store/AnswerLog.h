@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+// One answer the learner gave, as the answer record keeps it.
+struct TAnswerRow
+{
+    int qid = 0;        // examdata id
+    QString answeredAt; // local time "YYYY-MM-DD HH:MM:SS"
+    QString answer;     // "A".."D", "对", "错"
+    bool correct = false;
+    int mode = 0; // 0 practice, 1 error-book practice, 2 mock exam (its review included)
+};
+
+namespace db {
+
+// The record's table and index; the trainer creates them at its first write and the bank tool
+// at build, so a bank of either origin has the same table.
+extern const char* const CreateAnswerLogSql;
+extern const char* const CreateAnswerLogIndexSql;
+
+// Appends one row, creating the table and its index first when the bank lacks them, all in one
+// transaction: on failure nothing of it stays and ESQLiteException is raised. The statement text
+// carries no value of the row, so a report of its failure tells nothing about the answer.
+void InsertAnswer(const TAnswerRow& row);
+// Every row, oldest first; empty when the bank has no answer record. Reading never writes.
+std::vector<TAnswerRow> LoadAnswerLog();
+
+} // namespace db
