@@ -80,6 +80,29 @@ void CarRear(QPainter& p, QPointF base, double width, const QColor& color)
     p.drawPath(body.united(cabin).subtracted(window));
 }
 
+void CarFront(QPainter& p, QPointF base, double width, const QColor& color)
+{
+    const double u = width / 100;
+    auto at = [&](double x, double y) { return base + QPointF(x * u, -y * u); };
+    p.setPen(Qt::NoPen);
+    p.setBrush(color);
+    p.drawRoundedRect(QRectF(at(-44, 16), at(-26, 0)), 4 * u, 4 * u);
+    p.drawRoundedRect(QRectF(at(26, 16), at(44, 0)), 4 * u, 4 * u);
+    QPainterPath car;
+    car.addRoundedRect(QRectF(at(-50, 46), at(50, 10)), 9 * u, 9 * u);
+    car.addPolygon(QPolygonF({at(-36, 44), at(-26, 76), at(26, 76), at(36, 44)}));
+    car.addRect(QRectF(at(-58, 48), at(-46, 40))); // mirrors
+    car.addRect(QRectF(at(46, 48), at(58, 40)));
+    car.setFillRule(Qt::WindingFill);
+    QPainterPath holes;
+    holes.addPolygon(QPolygonF({at(-29, 50), at(-21, 70), at(21, 70), at(29, 50)})); // windscreen
+    holes.closeSubpath();
+    holes.addEllipse(at(-33, 30), 8 * u, 8 * u); // headlamps
+    holes.addEllipse(at(33, 30), 8 * u, 8 * u);
+    holes.addRect(QRectF(at(-16, 24), at(16, 18))); // grille
+    p.drawPath(car.simplified().subtracted(holes));
+}
+
 void Horn(QPainter& p, QPointF centre, double size, const QColor& color)
 {
     const double u = size / 100;

@@ -14,6 +14,9 @@ void Walker(QPainter& p, QPointF base, double height, const QColor& color);
 void CarSide(QPainter& p, QPointF base, double length, const QColor& color);
 // A car seen from behind, wheels resting on base.
 void CarRear(QPainter& p, QPointF base, double width, const QColor& color);
+// A car seen head-on, headlamps showing, wheels resting on base: the sign for motor vehicles of
+// every kind, where the side view stands for the small passenger car alone.
+void CarFront(QPainter& p, QPointF base, double width, const QColor& color);
 // A horn with its bell to the right, centred on centre.
 void Horn(QPainter& p, QPointF centre, double size, const QColor& color);
 // A steam locomotive facing left, wheels resting on base.

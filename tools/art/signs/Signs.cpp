@@ -46,7 +46,7 @@ void NoEntry(QPainter& p)
 void NoMotorVehicles(QPainter& p)
 {
     ProhibitionRing(p);
-    CarSide(p, QPointF(0, 22), 74, Black);
+    CarFront(p, QPointF(0, 30), 76, Black);
     ProhibitionSlash(p);
 }
 
