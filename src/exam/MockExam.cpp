@@ -80,22 +80,26 @@ void TMockExam::ExamSubmit()
     dialog.lblResult->adjustSize();
     const QString dateline =
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    // The learner sees the score either way; a row that could not be kept is told once the
-    // dialog has closed.
-    QString storeError;
+    // The learner sees the score either way; an error-book mark or a score row that could not
+    // be kept is told once the dialog has closed.
+    QStringList storeErrors;
+    if (practice.HeldWriteError) {
+        storeErrors << practice.HeldWriteError->Message();
+        practice.HeldWriteError.reset();
+    }
     try {
         db::InsertScore(QStringLiteral("score,dateline"),
                         QStringLiteral("%1,'%2'").arg(score).arg(dateline));
     } catch (const ESQLiteException& e) {
-        storeError = e.Message();
+        storeErrors << e.Message();
     }
     if (score < PassMark)
         dialog.ShowFailPictures();
     const int result = dialog.exec();
     if (platform::Quitting())
         return;
-    if (!storeError.isEmpty())
-        platform::Notices::ReportError(storeError);
+    for (const QString& error : storeErrors)
+        platform::Notices::ReportError(error);
     if (result == TFrmExam::ResultReview)
         Review();
 }

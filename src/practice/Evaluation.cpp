@@ -75,12 +75,12 @@ void TPractice::EvaluateAnswer(const QString& given, const QString& correct)
 
     // A failed error-book write must not leave the judgement half shown: everything on
     // screen and in memory is done first, then the failure is reported.
-    std::exception_ptr writeError;
+    std::optional<ESQLiteException> writeError;
     auto mark = [&](const char* set) {
         try {
             db::UpdateQuestions(QStringLiteral("where id=%1").arg(q.id), QString::fromLatin1(set));
-        } catch (const ESQLiteException&) {
-            writeError = std::current_exception();
+        } catch (const ESQLiteException& e) {
+            writeError = e;
         }
     };
     if (given != correct) {
@@ -101,8 +101,16 @@ void TPractice::EvaluateAnswer(const QString& given, const QString& correct)
     if (AnsweredCount > 0)
         c.LblPre->setText(FirstTryRateText(FirstRightCount, AnsweredCount));
     c.LblTR->setText(QStringLiteral("答题/正确：%1 / %2").arg(AnsweredCount).arg(FirstRightCount));
-    if (writeError)
-        std::rethrow_exception(writeError);
+    if (!writeError)
+        return;
+    // Only wrong answers write in an exam, so a report now would give the judgement away: the
+    // paper's first failure waits for the submission.
+    if (!marks) {
+        if (!HeldWriteError)
+            HeldWriteError = writeError;
+        return;
+    }
+    throw *writeError;
 }
 
 void TPractice::ChkAutoNextClick()

@@ -66,6 +66,7 @@ void TPractice::ResetPractice(int n)
     ErrorMode = false;
     ExamMode = false;
     ExamReviewed = false;
+    HeldWriteError.reset();
     CurrentNo = 1;
     c.Prb->setValue(1);
     c.Prb->setMaximum(QuestionCount);

@@ -3,6 +3,7 @@
 #include "MainControls.h"
 #include "PictureLibrary.h"
 #include "Records.h"
+#include "SQLiteTable.h"
 
 #include <QColor>
 #include <QObject>
@@ -50,6 +51,9 @@ public:
     bool AutoNext = true;
     bool AutoRemoveErrors = true;
     bool AnswerShown = false;
+    // The first mark write of an unsubmitted exam that the bank refused, kept for the
+    // submission to report.
+    std::optional<ESQLiteException> HeldWriteError;
 
     // Display.
     void ResetPractice(int n);

@@ -427,6 +427,62 @@ private slots:
         QCOMPARE(dialogs->opened, stored.size());
     }
 
+    // Only a wrong answer writes its mark, so on a bank that refuses the mark a report would
+    // tell it from a right one; the paper's failure is told once, after the result.
+    void refusedMarkIsToldAtSubmission_data()
+    {
+        QTest::addColumn<bool>("right");
+        QTest::newRow("right answer") << true;
+        QTest::newRow("wrong answer") << false;
+    }
+
+    void refusedMarkIsToldAtSubmission()
+    {
+        QFETCH(bool, right);
+        platform::Notices::SetApplicationTitle(QStringLiteral("砺行驾考－驾驶员考试单机版"));
+        fixture::RefuseMarks();
+        const myRecord& q = practice().Questions[0];
+        const QString answer = right ? q.result : WrongAnswer(q);
+
+        // Answered, then shown again, which writes a wrong answer's mark once more.
+        Answer(1, answer);
+        for (int shown = 0; shown < 2; ++shown) {
+            if (shown == 1) {
+                c().BtnNext->click();
+                c().BtnPre->click();
+            }
+            QVERIFY(notices->shown.isEmpty());
+            QCOMPARE(c().LblMyAnswer->text(), answer);
+            QVERIFY(!c().ImgAnswer->isVisible());
+            QCOMPARE(c().Grd->Model().Cell(0, 0).background, AnsweredCellColor);
+            QCOMPARE(c().Grd->Model().Cell(0, 0).font, NormalFontColor);
+            QVERIFY(!c().LblPre->isVisible() && !c().LblTR->isVisible());
+        }
+
+        int boxesWhileOpen = -1;
+        dialogs->Then([&](TFrmExam& d) {
+            boxesWhileOpen = static_cast<int>(notices->shown.size());
+            d.close();
+        });
+        Submit();
+        QCOMPARE(boxesWhileOpen, 1);
+        QCOMPARE(StoredScores(), QStringList{right ? "1" : "0"});
+        QCOMPARE(notices->shown.size(), right ? 1 : 2);
+        if (!right) {
+            const platform::Notices::TShown& report = notices->shown.back();
+            QCOMPARE(report.kind, platform::Notices::Kind::Error);
+            QCOMPARE(report.caption, QStringLiteral("砺行驾考－驾驶员考试单机版"));
+            QVERIFY2(report.text.contains(
+                         QStringLiteral("update examdata set iserror=1 where id=%1").arg(q.id)),
+                     qPrintable(report.text));
+        }
+
+        // Handing the same paper in again tells nothing again.
+        dialogs->ThenCloseBox();
+        Submit();
+        QCOMPARE(notices->shown.size(), right ? 2 : 3);
+    }
+
     void failedScoreWriteIsReportedAfterDialog()
     {
         platform::Notices::SetApplicationTitle(QStringLiteral("砺行驾考－驾驶员考试单机版"));

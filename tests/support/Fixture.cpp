@@ -143,6 +143,13 @@ void RemoveExplainColumn(const TBankFolder& folder)
             "ALTER TABLE t RENAME TO examdata;");
 }
 
+void RefuseMarks()
+{
+    db::GetQuestionStore().ExecSQL(QStringLiteral("alter table examdata rename to examdata_rw"));
+    db::GetQuestionStore().ExecSQL(
+        QStringLiteral("create view examdata as select * from examdata_rw"));
+}
+
 bank::TQuestion ChoiceQuestion(int id, int chapter, const QString& result)
 {
     bank::TQuestion q;

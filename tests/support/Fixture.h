@@ -46,6 +46,9 @@ std::unique_ptr<TBankFolder> EmptyFolder();
 // Rebuilds the folder's examdata without the explain column, as banks built before
 // explanations have it; every other column and row stays.
 void RemoveExplainColumn(const TBankFolder& folder);
+// The open bank stays readable but refuses every update of its questions, so each error-book
+// mark fails.
+void RefuseMarks();
 
 bank::TQuestion ChoiceQuestion(int id, int chapter, const QString& result = QStringLiteral("A"));
 bank::TQuestion TrueFalseQuestion(int id, int chapter,
