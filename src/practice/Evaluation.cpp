@@ -2,6 +2,7 @@
 
 #include "AnswerSheet.h"
 #include "Db.h"
+#include "Guard.h"
 #include "Pump.h"
 #include "Rate.h"
 
@@ -49,7 +50,12 @@ void TPractice::GiveAnswer(const QString& answer)
     if (!Current())
         return;
     c.LblMyAnswer->setText(answer);
-    EvaluateAnswer(answer, Current()->result);
+    // A mark the bank refused is reported, and the learner then moves on as after any answer.
+    try {
+        EvaluateAnswer(answer, Current()->result);
+    } catch (const ESQLiteException& e) {
+        platform::ReportException(e);
+    }
     if (AutoNext) {
         WaitPumping(PauseMs);
         if (!platform::Quitting())

@@ -95,6 +95,7 @@ private slots:
     void errorBookPractice();
     void returningShowsTheMarksAgain();
     void failedMarkWriteStillCompletesTheJudgement();
+    void autoNextMovesAfterThePause_data();
     void autoNextMovesAfterThePause();
     void autoNextAtTheLastQuestion();
     void autoNextOffStays();
@@ -310,10 +311,7 @@ void TestEvaluation::failedMarkWriteStillCompletesTheJudgement()
     fixture::TNotices notices;
     platform::Notices::SetApplicationTitle(QStringLiteral("砺行驾考－驾驶员考试单机版"));
     TWindow t;
-    // The bank stays readable but refuses every update of the questions.
-    db::GetQuestionStore().ExecSQL(QStringLiteral("alter table examdata rename to examdata_rw"));
-    db::GetQuestionStore().ExecSQL(
-        QStringLiteral("create view examdata as select * from examdata_rw"));
+    fixture::RefuseMarks();
     QString countersWhileReported;
     notices.WhileOpen(
         [&](const platform::Notices::TShown&) { countersWhileReported = t.c.LblTR->text(); });
@@ -334,21 +332,37 @@ void TestEvaluation::failedMarkWriteStillCompletesTheJudgement()
     QCOMPARE(t.c.LblMyAnswer->text(), QStringLiteral("B"));
 }
 
+void TestEvaluation::autoNextMovesAfterThePause_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("writable");
+    QTest::addColumn<int>("reports");
+
+    QTest::newRow("right answer") << "BtnA" << true << 0;
+    QTest::newRow("wrong answer") << "BtnB" << true << 0;
+    QTest::newRow("wrong answer, the bank refuses the mark") << "BtnB" << false << 1;
+}
+
 void TestEvaluation::autoNextMovesAfterThePause()
 {
+    QFETCH(QString, button);
+    QFETCH(bool, writable);
+    QFETCH(int, reports);
     auto bank = fixture::SmallBank(Choices(3));
     fixture::TNotices notices;
     TWindow t(true);
     QVERIFY(t.p.AutoNext);
+    if (!writable)
+        fixture::RefuseMarks();
     int duringPause = 0;
     QTimer::singleShot(100, [&] { duringPause = t.p.CurrentNo; });
 
-    QTest::mouseClick(t.c.BtnA, Qt::LeftButton);
+    QTest::mouseClick(t.w.findChild<QPushButton*>(button), Qt::LeftButton);
+    QCOMPARE(notices.shown.size(), reports);
     QCOMPARE(duringPause, 1);
     QCOMPARE(t.p.CurrentNo, 2);
     QCOMPARE(t.c.Grd->Row(), 0);
     QCOMPARE(t.c.Grd->Col(), 1);
-    QVERIFY(notices.shown.isEmpty());
 }
 
 void TestEvaluation::autoNextAtTheLastQuestion()
