@@ -2,8 +2,10 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <utility>
 
 namespace {
 
@@ -107,8 +109,6 @@ TAnswerSheet::TAnswerSheet(QWidget* parent) : QTableView(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setShowGrid(true);
     setTabKeyNavigation(false);
-    connect(this, &QTableView::clicked, this,
-            [this](const QModelIndex& index) { emit ClickCell(index.row(), index.column()); });
 }
 
 int TAnswerSheet::Row() const
@@ -136,4 +136,38 @@ QString TAnswerSheet::SelectedText() const
 void TAnswerSheet::keyPressEvent(QKeyEvent* event)
 {
     event->ignore();
+}
+
+// The view's own handling selects a cell under any button and while dragging, without a click
+// for the ones that are not left clicks; the question on display would then differ from the
+// cell shown selected. Here a left press selects the cell under it and its release clicks it;
+// other buttons and drags do nothing.
+void TAnswerSheet::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QModelIndex i = indexAt(event->position().toPoint());
+    if (!i.isValid())
+        return;
+    setCurrentIndex(i);
+    pressed = true;
+}
+
+void TAnswerSheet::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    mousePressEvent(event);
+}
+
+void TAnswerSheet::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+void TAnswerSheet::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() != Qt::LeftButton || !std::exchange(pressed, false))
+        return;
+    emit ClickCell(Row(), Col());
 }

@@ -39,7 +39,8 @@ private:
 };
 
 // The answer sheet grid. It takes no keys of its own (the main window's key handling moves
-// through the questions) and reports clicks on a cell.
+// through the questions) and reports clicks on a cell. Only the left button chooses a cell, and
+// only by a click: the selected cell always names the question on display.
 class TAnswerSheet : public QTableView
 {
     Q_OBJECT
@@ -62,7 +63,13 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     TAnswerSheetModel model;
+    // A left press chose a cell; its release is the click.
+    bool pressed = false;
 };

@@ -100,6 +100,8 @@ private slots:
     void previousAndNextStopAtTheEnds();
     void gridClickJumps();
     void emptyCellMovesOnlyTheSelection();
+    void onlyALeftClickChoosesACell_data();
+    void onlyALeftClickChoosesACell();
     void progressBar_data();
     void progressBar();
     void nextAndPreviousFollowTheGridDeepIntoTheBank();
@@ -167,6 +169,47 @@ void TestNavigation::emptyCellMovesOnlyTheSelection()
     QCOMPARE(w.Controls().LblExam->text(), shownText);
     QCOMPARE(Grid(w).Row(), 0);
     QCOMPARE(Grid(w).Col(), 7);
+    QVERIFY(notices.shown.isEmpty());
+}
+
+void TestNavigation::onlyALeftClickChoosesACell_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<bool>("drag");
+    QTest::addColumn<int>("shown");
+
+    QTest::newRow("right click") << Qt::RightButton << false << 3;
+    QTest::newRow("middle click") << Qt::MiddleButton << false << 3;
+    QTest::newRow("right double click") << Qt::RightButton << true << 3;
+    QTest::newRow("left press dragged to another cell") << Qt::LeftButton << true << 7;
+}
+
+// Question 3 is on display; the gesture starts on question 7's cell and, where it drags or
+// double-clicks, ends on question 24's. Whatever it does, the cell selected is the shown one's.
+void TestNavigation::onlyALeftClickChoosesACell()
+{
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(bool, drag);
+    QFETCH(int, shown);
+    auto bank = fixture::SmallBank(Choices(25));
+    fixture::TNotices notices;
+    TFrmMain w;
+    w.show();
+    ClickCell(w, 0, 2);
+    QWidget* viewport = Grid(w).viewport();
+    const QPoint from = Grid(w).visualRect(CellIndex(w, 0, 6)).center();
+    const QPoint to = Grid(w).visualRect(CellIndex(w, 2, 3)).center();
+
+    if (button == Qt::LeftButton) {
+        QTest::mousePress(viewport, button, {}, from);
+        QTest::mouseMove(viewport, to);
+        QTest::mouseRelease(viewport, button, {}, to);
+    } else {
+        QTest::mouseClick(viewport, button, {}, from);
+        if (drag)
+            QTest::mouseDClick(viewport, button, {}, to);
+    }
+    VerifyShown(w, shown);
     QVERIFY(notices.shown.isEmpty());
 }
 
