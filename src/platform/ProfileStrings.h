@@ -4,7 +4,9 @@
 #include <stdexcept>
 
 // An INI file read and written the way the Windows profile-string functions did it: names
-// compared without case, every read straight from the disk, every write at once.
+// compared without case, a value in matching quotes read without them, of a section or a key
+// that comes twice the first one, every read straight from the disk, every write at once and
+// to the one line it concerns.
 namespace platform {
 
 class EProfileWriteError : public std::runtime_error

@@ -25,6 +25,8 @@ private slots:
     void utf8Values();
     void everyReadSeesTheDisk();
     void eraseSection();
+    void writesKeepEveryOtherByte_data();
+    void writesKeepEveryOtherByte();
     void readInteger_data();
     void readInteger();
     void damagedFilesReadDefaults_data();
@@ -186,6 +188,59 @@ void TestProfileStrings::eraseSection()
     QVERIFY(!QFile::exists(CfgPath()));
 }
 
+// The platform edits the one line a write concerns; whatever else the file holds, seen or not
+// (comments, stray lines, a key or a section of a name that comes again), stays as it was.
+void TestProfileStrings::writesKeepEveryOtherByte_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("after");
+
+    const QByteArray twice = "; keys\n"
+                             "[keyboard_key]\n"
+                             "EDTA = \"53\"\n"
+                             "stray line\n"
+                             "EDTA=54\n"
+                             "\n"
+                             "[keyboard_key]\n"
+                             "EDTA=55\n"
+                             "EDTB=1\n";
+    QTest::newRow("first key of the first section")
+        << twice << "keyboard_key"
+        << "101" << QByteArray(twice).replace("EDTA = \"53\"", "EDTA=101");
+    QTest::newRow("new key after the first section's last key")
+        << QByteArray("[keyboard_key]\r\nEDTB=1\r\n\r\n[keyboard_key]\r\nEDTA=55\r\n")
+        << "keyboard_key"
+        << "101"
+        << QByteArray("[keyboard_key]\r\nEDTB=1\r\nEDTA=101\r\n\r\n[keyboard_key]\r\nEDTA=55\r\n");
+    QTest::newRow("new section at the end of a file without a last line break")
+        << QByteArray("[other]\nk=v") << "keyboard_key"
+        << "101" << QByteArray("[other]\nk=v\n\n[keyboard_key]\nEDTA=101\n");
+    QTest::newRow("erasing takes every section of the name")
+        << twice << "keyboard_key" << QString() << QByteArray("; keys\n");
+    QTest::newRow("erasing leaves the other sections")
+        << QByteArray("[a]\nx=1\n[keyboard_key]\nEDTA=1\n[b]\ny=2\n[Keyboard_Key]\nEDTB=1\n")
+        << "keyboard_key" << QString() << QByteArray("[a]\nx=1\n[b]\ny=2\n");
+}
+
+void TestProfileStrings::writesKeepEveryOtherByte()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, section);
+    QFETCH(QString, value);
+    QFETCH(QByteArray, after);
+
+    PutFile(before);
+    TProfileFile cfg(CfgPath());
+    if (value.isNull())
+        cfg.EraseSection(section);
+    else
+        cfg.WriteString(section, "EDTA", value);
+    QCOMPARE(FileText(), after);
+    QCOMPARE(cfg.ReadInteger(section, "EDTA", -77), value.isNull() ? -77 : value.toInt());
+}
+
 void TestProfileStrings::readInteger_data()
 {
     QTest::addColumn<QByteArray>("file");
@@ -218,6 +273,22 @@ void TestProfileStrings::readInteger_data()
     row("hex with sign", "0x-1", def);
     row("two signs", "+-1", def);
     row("sign only", "-", def);
+    row("double quotes", "\"53\"", 53);
+    row("single quotes", "'53'", 53);
+    row("blanks inside the quotes", "\" 53 \"", 53);
+    row("quote at one end only", "\"53", def);
+    row("quotes that do not match", "\"53'", def);
+    row("quotes around nothing", "\"\"", def);
+    QTest::newRow("first of two keys")
+        << QByteArray("[keyboard_key]\nEDTA=53\nEDTB=1\nedta=54\n") << 53;
+    QTest::newRow("first of two sections")
+        << QByteArray("[keyboard_key]\nEDTA=53\n[keyboard]\nEDTA=1\n[KEYBOARD_KEY]\nEDTA=54\n")
+        << 53;
+    QTest::newRow("a key of the second section of a name only")
+        << QByteArray("[keyboard_key]\nEDTB=1\n[keyboard_key]\nEDTA=54\n") << def;
+    QTest::newRow("key before any section") << QByteArray("EDTA=53\n[keyboard_key]\n") << def;
+    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF[keyboard_key]\nEDTA=53\n") << 53;
+    QTest::newRow("line breaks of two bytes") << QByteArray("[keyboard_key]\r\nEDTA=53\r\n") << 53;
     QTest::newRow("missing key") << QByteArray("[keyboard_key]\nEDTB=1\n") << def;
     QTest::newRow("missing section") << QByteArray("[keyboard]\nEDTA=1\n") << def;
     QTest::newRow("missing file") << QByteArray() << def;
