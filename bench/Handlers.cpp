@@ -134,6 +134,14 @@ void Answer(benchmark::State& state, bool right)
     Expect(state, Practice().CurrentNo == 1, "the answer moved on");
 }
 
+// The most overdue hundred of a record where every question is due.
+void ReviewStart(benchmark::State& state)
+{
+    TimeEach(state, OnScreen([] { Window().Review().BtnReviewClick(); }));
+    Expect(state, Practice().QuestionCount == TReview::Cap,
+           "the review did not take 100 questions");
+}
+
 // Config.cfg as the key settings dialog saves it, every binding at its default.
 void SaveKeySettings()
 {
@@ -189,6 +197,7 @@ void RegisterHandlers()
     Register("ResetPractice/1177", WholeBankReset);
     Register("ShowQuestion/picture", [](benchmark::State& s) { Show(s, true); });
     Register("ShowQuestion/text", [](benchmark::State& s) { Show(s, false); });
+    Register(names::BtnReviewClick, ReviewStart);
     Register("GiveAnswer/right", [](benchmark::State& s) { Answer(s, true); });
     Register("GiveAnswer/wrong", [](benchmark::State& s) { Answer(s, false); });
     Register("FormKeyUp/PageDown", KeyUp);

@@ -2,20 +2,16 @@
 
 #include <algorithm>
 
-namespace {
-
-QDate DayOf(const QString& answeredAt)
+QDate AnswerDay(const TAnswerRow& row)
 {
-    return QDate::fromString(answeredAt.left(10), Qt::ISODate);
+    return QDate::fromString(row.answeredAt.left(10), Qt::ISODate);
 }
-
-} // namespace
 
 std::map<int, TMastery> DeriveMastery(const std::vector<TAnswerRow>& log)
 {
     std::map<int, TMastery> all;
     for (const TAnswerRow& row : log)
-        ApplyAnswer(all[row.qid], DayOf(row.answeredAt), row.correct);
+        ApplyAnswer(all[row.qid], AnswerDay(row), row.correct);
     return all;
 }
 
