@@ -197,6 +197,22 @@ private slots:
         QVERIFY(notices.shown.isEmpty());
     }
 
+    void anUnsubmittedExamLeavesTheCountAlone()
+    {
+        auto bank = fixture::SmallBank(Choices(4));
+        Answer(1, 1, false);
+        fixture::TNotices notices;
+        TWindow t;
+        t.p.ExamMode = true;
+        t.c.BtnNext->click();
+        QTest::mouseClick(t.c.BtnB, Qt::LeftButton); // question 2 wrong
+        QCOMPARE(t.Caption(), QStringLiteral("巩固练习(1)"));
+        t.p.ExamReviewed = true;
+        t.c.BtnNext->click();
+        QTest::mouseClick(t.c.BtnB, Qt::LeftButton); // question 3 wrong
+        QCOMPARE(t.Caption(), QStringLiteral("巩固练习(3)"));
+    }
+
     void entryTakesNoFocusAndKeepsItsPlace()
     {
         auto bank = fixture::SmallBank(Choices(2));
