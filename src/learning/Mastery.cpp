@@ -4,7 +4,11 @@
 
 QDate AnswerDay(const TAnswerRow& row)
 {
-    return QDate::fromString(row.answeredAt.left(10), Qt::ISODate);
+    // "YYYY-MM-DD HH:MM:SS", read by place: a start replays the whole record.
+    const QStringView at(row.answeredAt);
+    if (at.size() < 10 || at[4] != QLatin1Char('-') || at[7] != QLatin1Char('-'))
+        return QDate();
+    return QDate(at.mid(0, 4).toInt(), at.mid(5, 2).toInt(), at.mid(8, 2).toInt());
 }
 
 std::map<int, TMastery> DeriveMastery(const std::vector<TAnswerRow>& log)
