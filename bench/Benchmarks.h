@@ -13,6 +13,9 @@ inline constexpr const char* RawReusedRandom = "Raw/ReusedConnection/random";
 inline constexpr const char* StartInProcess = "Start/InProcess";
 inline constexpr const char* StartProcess = "Start/WholeProcess";
 inline constexpr const char* BtnOrderClick = "BtnOrderClick";
+inline constexpr const char* BtnReviewClick = "BtnReviewClick/50000";
+// The rows of the answer record in the bank every benchmark runs on.
+inline constexpr int RecordedAnswers = 50000;
 // The counter of the whole-process start: its peak resident memory.
 inline constexpr const char* PeakMemory = "peak_MB";
 } // namespace names

@@ -183,6 +183,14 @@ void Answer(benchmark::State& state, bool right, bool explained = false)
     }
 }
 
+// The most overdue hundred of a record where every question is due.
+void ReviewStart(benchmark::State& state)
+{
+    TimeEach(state, OnScreen([] { Window().Review().BtnReviewClick(); }));
+    Expect(state, Practice().QuestionCount == TReview::Cap,
+           "the review did not take 100 questions");
+}
+
 // Config.cfg as the key settings dialog saves it, every binding at its default.
 void SaveKeySettings()
 {
@@ -239,6 +247,7 @@ void RegisterHandlers()
     Register("ShowQuestion/picture", [](benchmark::State& s) { Show(s, true); });
     Register("ShowQuestion/text", [](benchmark::State& s) { Show(s, false); });
     Register("ShowQuestion/explained", [](benchmark::State& s) { Show(s, false, true); });
+    Register(names::BtnReviewClick, ReviewStart);
     Register("GiveAnswer/right", [](benchmark::State& s) { Answer(s, true); });
     Register("GiveAnswer/wrong", [](benchmark::State& s) { Answer(s, false); });
     Register("GiveAnswer/wrong-explained", [](benchmark::State& s) { Answer(s, false, true); });

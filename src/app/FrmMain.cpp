@@ -26,7 +26,7 @@ TFrmMain::TFrmMain(QWidget* parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       c(BuildMainLayout(*this)), practice(c), starts(c, practice), selection(c, starts),
       exam(c, practice), errorBook(c, practice, starts, [this] { exam.SubmitOnRequest(); }),
-      keySettings(c, practice)
+      keySettings(c, practice), review(c, practice, starts)
 {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("砺行驾考－驾驶员考试个人单机版"));
@@ -99,6 +99,10 @@ void TFrmMain::closeEvent(QCloseEvent* event)
 void TFrmMain::FormShow()
 {
     c.BtnOrder->click();
+    // A bank that could not be read has just been reported by the start; its record waits
+    // for the first answer or review.
+    if (practice.QuestionCount > 0)
+        review.LoadRecord();
     if (!platform::FontInstalled(QStringLiteral("wst_span"))) {
         QFont fallback = QApplication::font();
         fallback.setBold(false);

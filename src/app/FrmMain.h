@@ -6,6 +6,7 @@
 #include "MockExam.h"
 #include "Practice.h"
 #include "PracticeStart.h"
+#include "Review.h"
 #include "Selection.h"
 
 #include <QWidget>
@@ -24,6 +25,7 @@ public:
     TErrorBook& ErrorBook() { return errorBook; }
     TMockExam& Exam() { return exam; }
     TKeySettings& KeySettings() { return keySettings; }
+    TReview& Review() { return review; }
     const TMainControls& Controls() const { return c; }
 
     void FormShow();
@@ -45,6 +47,7 @@ private:
     TMockExam exam;
     TErrorBook errorBook;
     TKeySettings keySettings;
+    TReview review;
     bool shown = false;
     // The key release being handed on to its control after the preview.
     QEvent* redelivered = nullptr;

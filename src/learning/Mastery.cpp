@@ -2,20 +2,20 @@
 
 #include <algorithm>
 
-namespace {
-
-QDate DayOf(const QString& answeredAt)
+QDate AnswerDay(const TAnswerRow& row)
 {
-    return QDate::fromString(answeredAt.left(10), Qt::ISODate);
+    // "YYYY-MM-DD HH:MM:SS", read by place: a start replays the whole record.
+    const QStringView at(row.answeredAt);
+    if (at.size() < 10 || at[4] != QLatin1Char('-') || at[7] != QLatin1Char('-'))
+        return QDate();
+    return QDate(at.mid(0, 4).toInt(), at.mid(5, 2).toInt(), at.mid(8, 2).toInt());
 }
-
-} // namespace
 
 std::map<int, TMastery> DeriveMastery(const std::vector<TAnswerRow>& log)
 {
     std::map<int, TMastery> all;
     for (const TAnswerRow& row : log)
-        ApplyAnswer(all[row.qid], DayOf(row.answeredAt), row.correct);
+        ApplyAnswer(all[row.qid], AnswerDay(row), row.correct);
     return all;
 }
 

@@ -24,6 +24,8 @@ struct TMastery
 
 constexpr int TopBox = 5;
 
+// The calendar day of an answer.
+QDate AnswerDay(const TAnswerRow& row);
 // Replays the answers oldest first; only qid, the date of answeredAt and correct matter.
 std::map<int, TMastery> DeriveMastery(const std::vector<TAnswerRow>& log);
 // The one rule: a wrong answer puts the question in box 0; a right one moves it up a box unless

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <utility>
 
 namespace {
 
@@ -51,17 +52,44 @@ void TPractice::GiveAnswer(const QString& answer)
         return;
     c.LblMyAnswer->setText(answer);
     ExplainAnswer(answer);
-    // A mark the bank refused is reported, and the learner then moves on as after any answer.
+    const myRecord& q = *Current();
+    const TAnswerRow row{.qid = q.id,
+                         .answeredAt = Clock().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                         .answer = answer,
+                         .correct = answer == q.result,
+                         .mode = ExamMode    ? 2
+                                 : ErrorMode ? 1
+                                             : 0};
+    // A write the bank refused is reported, one per answer at most and the mark's first, and
+    // the learner then moves on as after any answer.
+    std::optional<ESQLiteException> failure;
     try {
-        EvaluateAnswer(answer, Current()->result);
+        EvaluateAnswer(answer, q.result);
     } catch (const ESQLiteException& e) {
-        platform::ReportException(e);
+        failure = e;
     }
+    if (std::optional<ESQLiteException> recordFailure = RecordAnswer(row); !failure)
+        failure = recordFailure;
+    if (failure)
+        platform::ReportException(*failure);
     if (AutoNext) {
         WaitPumping(PauseMs);
         if (!platform::Quitting())
             c.BtnNext->click();
     }
+}
+
+std::optional<ESQLiteException> TPractice::RecordAnswer(const TAnswerRow& row)
+{
+    try {
+        db::InsertAnswer(row);
+    } catch (const ESQLiteException& e) {
+        if (std::exchange(recordFailureReported, true))
+            return std::nullopt;
+        return e;
+    }
+    emit AnswerRecorded(row);
+    return std::nullopt;
 }
 
 void TPractice::EvaluateAnswer(const QString& given, const QString& correct)

@@ -103,6 +103,7 @@ void TPractice::ResetPractice(int n)
     }
     c.Grd->Model().Reset(rows, std::move(cells));
     c.Grd->GotoCell(0, 0);
+    emit PracticeReset();
 }
 
 void TPractice::ShowPicture(const QString& imgname)

@@ -1,13 +1,16 @@
 #pragma once
 
 #include "Explanation.h"
+#include "AnswerLog.h"
 #include "MainControls.h"
 #include "PictureLibrary.h"
 #include "Records.h"
 #include "SQLiteTable.h"
 
 #include <QColor>
+#include <QDateTime>
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -55,6 +58,8 @@ public:
     // The first mark write of an unsubmitted exam that the bank refused, kept for the
     // submission to report.
     std::optional<ESQLiteException> HeldWriteError;
+    // The time of the answer record; tests set a day of their own.
+    std::function<QDateTime()> Clock = [] { return QDateTime::currentDateTime(); };
 
     // Display.
     void ResetPractice(int n);
@@ -77,6 +82,13 @@ public:
     void FormKeyUp(quint16 Key);
     void SetKeyBoard();
 
+signals:
+    // The row of an answer is in the answer record.
+    void AnswerRecorded(const TAnswerRow& row);
+    // A practice or an exam began.
+    void PracticeReset();
+
+public:
     quint16 KeyA = 103;
     quint16 KeyB = 100;
     quint16 KeyC = 97;
@@ -96,6 +108,9 @@ private:
     // its right answer's visibility, an answer given, a new practice.
     void ShowExplanation();
     void ExplainAnswer(const QString& given);
+    // Writes the answer's row. The first failure of a run is handed back to be reported; the
+    // later ones would only repeat it at every answer.
+    std::optional<ESQLiteException> RecordAnswer(const TAnswerRow& row);
     void ShowPicture(const QString& imgname);
     void ShowNoPicture();
 
@@ -103,4 +118,5 @@ private:
     TExplanation Explanation;
     std::unique_ptr<platform::TPictureLibrary> PictureLibrary;
     std::optional<QPixmap> QuestionBitmap;
+    bool recordFailureReported = false;
 };

@@ -74,6 +74,12 @@ QStringList LearnerData(const QString& path)
                      QStringLiteral("score"));
 }
 
+QStringList AnswerRecord(const QString& path)
+{
+    return TRawBank(path, BankKey)
+        .Rows("SELECT qid FROM answerlog ORDER BY id", QStringLiteral("answer"));
+}
+
 void StoreThreeScores(const QString& path)
 {
     ExecOnBank(path, "INSERT INTO scoredata(score, dateline) VALUES(70, '2024-03-01 09:00:00');"

@@ -19,6 +19,8 @@ void ExecOnBank(const QString& path, const QByteArray& sql, const QByteArray& ke
 // The learner's part of a bank, read through a connection of its own: "mark <id>" for every
 // question in the error book, then "score <id> <score> <dateline>" for every score row.
 QStringList LearnerData(const QString& path);
+// The answer record, read the same way: "answer <qid>" for every row, oldest first.
+QStringList AnswerRecord(const QString& path);
 // Three stored exams, so that losing the score table shows.
 void StoreThreeScores(const QString& path);
 

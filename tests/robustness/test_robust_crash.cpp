@@ -26,8 +26,9 @@
 #include <unistd.h>
 
 // The trainer killed at any moment of its writes: a child process answers wrongly, clears the
-// error book, stores scores and rewrites Config.cfg in a loop, noting each completed write in a
-// journal; the parent kills it and checks that the bank is sound and nothing noted was lost.
+// error book, answers in mock exams, stores scores and rewrites Config.cfg in a loop, noting each
+// completed write in a journal; the parent kills it and checks that the bank is sound and nothing
+// noted was lost.
 namespace {
 
 const QString JournalName = QStringLiteral("journal.txt");
@@ -92,6 +93,7 @@ int RunChild(const QString& dir)
         const int before = errors;
         const int id = w.Practice().Current()->id;
         c.BtnB->click();
+        // The mark and the answer's row in the record.
         if (errors == before)
             journal.Note(QStringLiteral("mark %1").arg(id));
         if (w.Practice().CurrentNo < w.Practice().QuestionCount)
@@ -107,10 +109,16 @@ int RunChild(const QString& dir)
         }
         if (n % 5 == 2) {
             c.BtnMN->click();
+            QStringList answered;
             for (int k = 0; k < 3; ++k) {
+                const int reported = errors;
+                const int question = w.Practice().Current()->id;
                 c.BtnA->click();
+                if (errors == reported)
+                    answered << QStringLiteral("answer %1").arg(question);
                 c.BtnNext->click();
             }
+            journal.Note(answered.join(QLatin1Char('\n')));
             const int exam = errors;
             const int score = w.Exam().Score();
             w.Exam().ExamSubmit();
@@ -142,6 +150,7 @@ struct TPromised
     QSet<QString> marks;
     QSet<QString> scores;
     QStringList examScores; // in the order submitted
+    QStringList answers;    // "answer <qid>", in the order given
     int lastConfig = -1;
 };
 
@@ -157,8 +166,11 @@ TPromised ReadJournal(const QString& path, const QStringList& initialMarks)
         // A clear that began may have taken effect even if it was not noted as done.
         if (line == "clearing" || line == "cleared")
             promised.marks.clear();
-        else if (line.startsWith("mark "))
+        else if (line.startsWith("mark ")) {
             promised.marks.insert(line);
+            promised.answers << QStringLiteral("answer ") + line.mid(5);
+        } else if (line.startsWith("answer "))
+            promised.answers << line;
         else if (line.startsWith("exam "))
             promised.examScores << line.mid(5);
         else if (line.startsWith("score "))
@@ -182,6 +194,16 @@ QString IntegrityCheck(const QString& path)
     sqlite3_finalize(stmt);
     sqlite3_close(db);
     return result;
+}
+
+// Whether every item of part comes in whole, in its order, with anything between.
+bool InOrderWithin(const QStringList& part, const QStringList& whole)
+{
+    qsizetype found = 0;
+    for (const QString& item : whole)
+        if (found < part.size() && item == part[found])
+            ++found;
+    return found == part.size();
 }
 
 qint64 JournalSize(const QString& path)
@@ -235,11 +257,8 @@ private slots:
                     examScores << row.section(' ', 2, 2);
             }
             // A row stored just before a kill may be missing from the journal, never the reverse.
-            qsizetype found = 0;
-            for (const QString& score : examScores)
-                if (found < promised.examScores.size() && score == promised.examScores[found])
-                    ++found;
-            QCOMPARE(found, promised.examScores.size());
+            QVERIFY(InOrderWithin(promised.examScores, examScores));
+            QVERIFY(InOrderWithin(promised.answers, robust::AnswerRecord(bank)));
             for (const QString& dateline : promised.scores)
                 QVERIFY2(datelines.contains(dateline), qPrintable(dateline));
 
@@ -254,13 +273,15 @@ private slots:
         }
         // The rounds did reach every kind of write.
         const QString noted = QString::fromUtf8(robust::FileBytes(journal));
-        qInfo("journal: %lld marks, %lld clears, %lld exams, %lld scores, %lld settings writes",
+        qInfo("journal: %lld answers, %lld marks, %lld clears, %lld exams, %lld scores, %lld "
+              "settings writes",
+              static_cast<long long>(noted.count("answer ")),
               static_cast<long long>(noted.count("mark ")),
               static_cast<long long>(noted.count("cleared")),
               static_cast<long long>(noted.count("exam ")),
               static_cast<long long>(noted.count("score ")),
               static_cast<long long>(noted.count("config ")));
-        for (const char* kind : {"mark ", "cleared", "exam ", "score ", "config "})
+        for (const char* kind : {"answer ", "mark ", "cleared", "exam ", "score ", "config "})
             QVERIFY2(noted.contains(QLatin1String(kind)), kind);
     }
 };
