@@ -5,6 +5,7 @@
 void RegisterRawFloor();
 void RegisterStartUp();
 void RegisterHandlers();
+void RegisterStudyReport();
 
 namespace names {
 inline constexpr const char* RawFreshOpen = "Raw/FreshOpen";
@@ -16,6 +17,7 @@ inline constexpr const char* BtnOrderClick = "BtnOrderClick";
 inline constexpr const char* BtnReviewClick = "BtnReviewClick/50000";
 // The rows of the answer record in the bank every benchmark runs on.
 inline constexpr int RecordedAnswers = 50000;
+inline constexpr const char* ReportOpen = "Report/Open/50000answers/1000exams";
 // The counter of the whole-process start: its peak resident memory.
 inline constexpr const char* PeakMemory = "peak_MB";
 } // namespace names

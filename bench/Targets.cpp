@@ -12,6 +12,7 @@ constexpr double HandlerLimitMs = 5;
 constexpr double StartLimitMs = 250;
 // One frame at 60 Hz.
 constexpr double ReviewStartLimitMs = 16.7;
+constexpr double ReportLimitMs = 100;
 constexpr double PeakLimitMegabytes = 80;
 // A whole-bank start reads the bank twice (count, then load).
 constexpr double WholeBankFloorFactor = 3 * 2;
@@ -79,6 +80,7 @@ bool PrintTargets(std::ostream& out, const std::vector<TMedian>& medians)
         }
         const double limit = StartsWith(m.name, "Start/")      ? StartLimitMs
                              : m.name == names::BtnReviewClick ? ReviewStartLimitMs
+                             : StartsWith(m.name, "Report/")   ? ReportLimitMs
                                                                : HandlerLimitMs;
         all &= Row(out, m.name, median, Format("< %g ms", limit), !m.failed && m.ms < limit);
     }
