@@ -7,6 +7,7 @@
 #include "Keys.h"
 #include "MainLayout.h"
 #include "Pump.h"
+#include "SpeakEntry.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -26,7 +27,7 @@ TFrmMain::TFrmMain(QWidget* parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       c(BuildMainLayout(*this)), practice(c), starts(c, practice), selection(c, starts),
       exam(c, practice), errorBook(c, practice, starts, [this] { exam.SubmitOnRequest(); }),
-      keySettings(c, practice)
+      keySettings(c, practice), reader(practice, speechEngine, audioPlayer)
 {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("砺行驾考－驾驶员考试个人单机版"));
@@ -39,6 +40,7 @@ TFrmMain::TFrmMain(QWidget* parent)
             [this] { platform::Guard([this] { Timer1Timer(); }); });
     connect(c.BtnAbout, &QPushButton::clicked, this,
             [this] { platform::Guard([this] { BtnAboutClick(); }); });
+    BuildSpeakEntry(*this, reader);
     c.Prb->installEventFilter(this);
     // Key preview: every key release in this window, whichever control has the focus.
     qApp->installEventFilter(this);
@@ -59,7 +61,11 @@ bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
         const QPointer<QObject> target = watched;
         // Holding a key acts once, on its release.
         if (!platform::IsRepeatedRelease(*key))
-            platform::Guard([&] { practice.FormKeyUp(platform::VirtualKey(*key)); });
+            platform::Guard([&] {
+                const quint16 code = platform::VirtualKey(*key);
+                practice.FormKeyUp(code);
+                reader.KeyUp(code);
+            });
         // A release that its control ignores climbs to each parent, and this filter would see
         // it again at every step: hand it on through the whole chain here, past this filter.
         if (target) {
@@ -93,6 +99,7 @@ void TFrmMain::closeEvent(QCloseEvent* event)
     // Whatever nested wait or box is running ends and starts nothing new; the window itself
     // lives until the outermost loop has returned.
     platform::RequestQuit();
+    reader.Stop();
     QWidget::closeEvent(event);
 }
 

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "AudioPlayer.h"
 #include "ErrorBook.h"
 #include "KeySettings.h"
 #include "MainControls.h"
 #include "MockExam.h"
 #include "Practice.h"
 #include "PracticeStart.h"
+#include "Reader.h"
 #include "Selection.h"
+#include "SpeechEngine.h"
 
 #include <QWidget>
 
@@ -24,6 +27,7 @@ public:
     TErrorBook& ErrorBook() { return errorBook; }
     TMockExam& Exam() { return exam; }
     TKeySettings& KeySettings() { return keySettings; }
+    TReader& Reader() { return reader; }
     const TMainControls& Controls() const { return c; }
 
     void FormShow();
@@ -45,6 +49,9 @@ private:
     TMockExam exam;
     TErrorBook errorBook;
     TKeySettings keySettings;
+    TSpeechEngine speechEngine;
+    TAudioPlayer audioPlayer;
+    TReader reader;
     bool shown = false;
     // The key release being handed on to its control after the preview.
     QEvent* redelivered = nullptr;

@@ -62,6 +62,7 @@ myRecord* TPractice::Current()
 
 void TPractice::ResetPractice(int n)
 {
+    emit PracticeReset();
     ElapsedSeconds = 0;
     ErrorMode = false;
     ExamMode = false;
@@ -145,6 +146,7 @@ void TPractice::ShowQuestion()
     c.LblRight->setText(QStringLiteral("正确答案：") + entry.result);
     c.LblMyAnswer->setText(entry.answer);
     EvaluateAnswer(entry.answer, entry.result);
+    emit QuestionShown();
     if (pictureError)
         std::rethrow_exception(pictureError);
 }

@@ -89,6 +89,12 @@ public:
     // The question on display, or nullptr while no practice is loaded.
     myRecord* Current();
 
+signals:
+    // A question was put on display, another one or the same again.
+    void QuestionShown();
+    // A new practice begins; nothing of what the last one showed goes on.
+    void PracticeReset();
+
 private:
     void GoToQuestion(int n);
     void ShowPicture(const QString& imgname);
