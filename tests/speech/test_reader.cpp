@@ -4,6 +4,7 @@
 #include "Fixture.h"
 #include "FrmMain.h"
 #include "Reading.h"
+#include "SoundRecording.h"
 #include "SpeakEntry.h"
 #include "TestNotices.h"
 
@@ -16,20 +17,6 @@
 namespace {
 
 using fixture::Find;
-
-// Stands in for the sound: notes what the reader plays.
-struct TRecording : TSpeechOutput
-{
-    QString Problem() override { return problem; }
-    void Begin(int) override { ++begun; }
-    void Play(const QByteArray& pcm) override { played += pcm.size(); }
-    void Stop() override { ++stopped; }
-
-    QString problem;
-    int begun = 0;
-    int stopped = 0;
-    qsizetype played = 0;
-};
 
 const QString Stem = QStringLiteral("驾驶人驾驶机动车时，应当随身携带哪种证件？");
 
@@ -79,7 +66,7 @@ private slots:
         w.reset();
         notices.reset();
         bank.reset();
-        sound = TRecording();
+        sound = TSoundRecording();
     }
 
     void readsWhatTheQuestionShows_data();
@@ -112,7 +99,7 @@ private:
     std::unique_ptr<fixture::TBankFolder> bank;
     std::unique_ptr<fixture::TNotices> notices;
     std::unique_ptr<TFrmMain> w;
-    TRecording sound;
+    TSoundRecording sound;
 };
 
 void TestReader::readsWhatTheQuestionShows_data()
@@ -292,7 +279,7 @@ void TestReader::unavailableEntryIsDisabledAndSaysWhy()
     QFETCH(QString, noSound);
     QFETCH(QString, tooltip);
     TSpeechEngine engine({voice, QString()});
-    TRecording output;
+    TSoundRecording output;
     output.problem = noSound;
     TReader reader(w->Practice(), engine, output);
     QWidget strip;
