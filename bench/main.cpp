@@ -30,6 +30,7 @@ int main(int argc, char* argv[])
     RegisterRawFloor();
     RegisterStartUp();
     RegisterHandlers();
+    RegisterSpeech();
     TMedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const bool met = PrintTargets(std::cout, reporter.Medians());
