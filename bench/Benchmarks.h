@@ -6,6 +6,7 @@ void RegisterRawFloor();
 void RegisterStartUp();
 void RegisterHandlers();
 void RegisterStudyReport();
+void RegisterSpeech();
 
 namespace names {
 inline constexpr const char* RawFreshOpen = "Raw/FreshOpen";
@@ -18,6 +19,8 @@ inline constexpr const char* BtnReviewClick = "BtnReviewClick/50000";
 // The rows of the answer record in the bank every benchmark runs on.
 inline constexpr int RecordedAnswers = 50000;
 inline constexpr const char* ReportOpen = "Report/Open/50000answers/1000exams";
+inline constexpr const char* SpeakPress = "Speak/Press";
+inline constexpr const char* SpeakFirstSamples = "Speak/FirstSamples";
 // The counter of the whole-process start: its peak resident memory.
 inline constexpr const char* PeakMemory = "peak_MB";
 } // namespace names

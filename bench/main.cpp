@@ -32,6 +32,7 @@ int main(int argc, char* argv[])
     RegisterHandlers();
     // Last: it adds a long record and score history to the bank the others use.
     RegisterStudyReport();
+    RegisterSpeech();
     TMedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const bool met = PrintTargets(std::cout, reporter.Medians());

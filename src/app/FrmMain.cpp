@@ -8,6 +8,7 @@
 #include "MainLayout.h"
 #include "Pump.h"
 #include "ReportEntry.h"
+#include "SpeakEntry.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -27,7 +28,8 @@ TFrmMain::TFrmMain(QWidget* parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       c(BuildMainLayout(*this)), practice(c), starts(c, practice), selection(c, starts),
       exam(c, practice), errorBook(c, practice, starts, [this] { exam.SubmitOnRequest(); }),
-      keySettings(c, practice), review(c, practice, starts)
+      keySettings(c, practice), review(c, practice, starts),
+      reader(practice, speechEngine, audioPlayer)
 {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("砺行驾考－驾驶员考试个人单机版"));
@@ -41,6 +43,7 @@ TFrmMain::TFrmMain(QWidget* parent)
     connect(c.BtnAbout, &QPushButton::clicked, this,
             [this] { platform::Guard([this] { BtnAboutClick(); }); });
     AddReportEntry(*this, practice);
+    BuildSpeakEntry(*this, reader);
     c.Prb->installEventFilter(this);
     // Key preview: every key release in this window, whichever control has the focus.
     qApp->installEventFilter(this);
@@ -61,7 +64,11 @@ bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
         const QPointer<QObject> target = watched;
         // Holding a key acts once, on its release.
         if (!platform::IsRepeatedRelease(*key))
-            platform::Guard([&] { practice.FormKeyUp(platform::VirtualKey(*key)); });
+            platform::Guard([&] {
+                const quint16 code = platform::VirtualKey(*key);
+                practice.FormKeyUp(code);
+                reader.KeyUp(code);
+            });
         // A release that its control ignores climbs to each parent, and this filter would see
         // it again at every step: hand it on through the whole chain here, past this filter.
         if (target) {
@@ -95,6 +102,7 @@ void TFrmMain::closeEvent(QCloseEvent* event)
     // Whatever nested wait or box is running ends and starts nothing new; the window itself
     // lives until the outermost loop has returned.
     platform::RequestQuit();
+    reader.Stop();
     QWidget::closeEvent(event);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AudioPlayer.h"
 #include "ErrorBook.h"
 #include "KeySettings.h"
 #include "MainControls.h"
@@ -7,7 +8,9 @@
 #include "Practice.h"
 #include "PracticeStart.h"
 #include "Review.h"
+#include "Reader.h"
 #include "Selection.h"
+#include "SpeechEngine.h"
 
 #include <QWidget>
 
@@ -26,6 +29,7 @@ public:
     TMockExam& Exam() { return exam; }
     TKeySettings& KeySettings() { return keySettings; }
     TReview& Review() { return review; }
+    TReader& Reader() { return reader; }
     const TMainControls& Controls() const { return c; }
 
     void FormShow();
@@ -48,6 +52,9 @@ private:
     TErrorBook errorBook;
     TKeySettings keySettings;
     TReview review;
+    TSpeechEngine speechEngine;
+    TAudioPlayer audioPlayer;
+    TReader reader;
     bool shown = false;
     // The key release being handed on to its control after the preview.
     QEvent* redelivered = nullptr;

@@ -67,6 +67,7 @@ myRecord* TPractice::Current()
 
 void TPractice::ResetPractice(int n)
 {
+    emit PracticeReset();
     ElapsedSeconds = 0;
     ErrorMode = false;
     ExamMode = false;
@@ -155,6 +156,7 @@ void TPractice::ShowQuestion()
     // explaining the question that was on display before.
     ShowExplanation();
     EvaluateAnswer(entry.answer, entry.result);
+    emit QuestionShown();
     if (pictureError)
         std::rethrow_exception(pictureError);
 }

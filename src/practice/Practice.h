@@ -102,6 +102,12 @@ public:
     // The question on display, or nullptr while no practice is loaded.
     myRecord* Current();
 
+signals:
+    // A question was put on display, another one or the same again.
+    void QuestionShown();
+    // A new practice begins; nothing of what the last one showed goes on.
+    void PracticeReset();
+
 private:
     void GoToQuestion(int n);
     // The explanation panel after every change of what it depends on: the question shown,
