@@ -7,8 +7,8 @@
 #include "MockExam.h"
 #include "Practice.h"
 #include "PracticeStart.h"
-#include "Review.h"
 #include "Reader.h"
+#include "Review.h"
 #include "Selection.h"
 #include "SpeechEngine.h"
 

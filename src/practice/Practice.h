@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Explanation.h"
 #include "AnswerLog.h"
+#include "Explanation.h"
 #include "MainControls.h"
 #include "PictureLibrary.h"
 #include "Records.h"
