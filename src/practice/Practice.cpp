@@ -67,7 +67,6 @@ myRecord* TPractice::Current()
 
 void TPractice::ResetPractice(int n)
 {
-    emit PracticeReset();
     ElapsedSeconds = 0;
     ErrorMode = false;
     ExamMode = false;

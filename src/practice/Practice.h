@@ -85,7 +85,7 @@ public:
 signals:
     // The row of an answer is in the answer record.
     void AnswerRecorded(const TAnswerRow& row);
-    // A practice or an exam began.
+    // A practice or an exam began; nothing of what the last one showed goes on.
     void PracticeReset();
 
 public:
@@ -105,8 +105,6 @@ public:
 signals:
     // A question was put on display, another one or the same again.
     void QuestionShown();
-    // A new practice begins; nothing of what the last one showed goes on.
-    void PracticeReset();
 
 private:
     void GoToQuestion(int n);
