@@ -50,6 +50,7 @@ void TPractice::GiveAnswer(const QString& answer)
     if (!Current())
         return;
     c.LblMyAnswer->setText(answer);
+    ExplainAnswer(answer);
     // A mark the bank refused is reported, and the learner then moves on as after any answer.
     try {
         EvaluateAnswer(answer, Current()->result);

@@ -10,12 +10,14 @@ class QPushButton;
 class QTimer;
 class QWidget;
 class TAnswerSheet;
+class TExplainPanel;
 
 // The controls of the main window that the practice, the modes and the exam drive. The main
 // window creates them and fills this in; everyone else reaches them only through here.
 struct TMainControls
 {
     QWidget* Window = nullptr;
+    TExplainPanel* PanExplain = nullptr;
 
     QLabel* LblTime = nullptr;
     QTimer* Timer1 = nullptr;

@@ -2,6 +2,7 @@
 
 #include "AnswerSheet.h"
 #include "Desktop.h"
+#include "ExplainPanel.h"
 #include "Guard.h"
 #include "Pump.h"
 
@@ -49,6 +50,10 @@ TPractice::TPractice(const TMainControls& controls, QObject* parent) : QObject(p
                 [this, answer] { platform::Guard([&] { BtnAClick(answer); }); });
     connect(c.Grd, &TAnswerSheet::ClickCell, this,
             [this](int row, int col) { platform::Guard([&] { GrdClickCell(row, col); }); });
+    connect(c.PanExplain, &TExplainPanel::Dismissed, this, [this] {
+        Explanation.Clear();
+        ShowExplanation();
+    });
 }
 
 TPractice::~TPractice() = default;
@@ -78,6 +83,7 @@ void TPractice::ResetPractice(int n)
     c.LblPre->setVisible(true);
     c.LblTR->setVisible(true);
     c.BtnSelect->setVisible(true);
+    Explanation.Clear();
     AnswerShown = true;
     BtnSelectClick();
     if (!c.Timer1->isActive())
@@ -145,6 +151,7 @@ void TPractice::ShowQuestion()
     c.LblRight->setText(QStringLiteral("正确答案：") + entry.result);
     c.LblMyAnswer->setText(entry.answer);
     EvaluateAnswer(entry.answer, entry.result);
+    ShowExplanation();
     if (pictureError)
         std::rethrow_exception(pictureError);
 }
@@ -154,6 +161,19 @@ void TPractice::BtnSelectClick()
     AnswerShown = !AnswerShown;
     c.BtnSelect->setText(AnswerShown ? QStringLiteral("隐藏答案") : QStringLiteral("显示答案"));
     c.LblRight->setVisible(AnswerShown);
+    ShowExplanation();
+}
+
+void TPractice::ShowExplanation()
+{
+    c.PanExplain->Show(
+        Explanation.View(Current(), c.LblRight->isVisibleTo(c.Window), !ExamMode || ExamReviewed));
+}
+
+void TPractice::ExplainAnswer(const QString& given)
+{
+    Explanation.Answered(CurrentNo, *Current(), given, !ExamMode || ExamReviewed);
+    ShowExplanation();
 }
 
 void TPractice::ReleasePictures()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Explanation.h"
 #include "MainControls.h"
 #include "PictureLibrary.h"
 #include "Records.h"
@@ -91,10 +92,15 @@ public:
 
 private:
     void GoToQuestion(int n);
+    // The explanation panel after every change of what it depends on: the question shown,
+    // its right answer's visibility, an answer given, a new practice.
+    void ShowExplanation();
+    void ExplainAnswer(const QString& given);
     void ShowPicture(const QString& imgname);
     void ShowNoPicture();
 
     TMainControls c;
+    TExplanation Explanation;
     std::unique_ptr<platform::TPictureLibrary> PictureLibrary;
     std::optional<QPixmap> QuestionBitmap;
 };
