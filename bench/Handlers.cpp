@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QStringList>
 #include <vector>
 
 namespace {
@@ -101,8 +102,36 @@ std::vector<int> TwoQuestions(bool withPicture)
     return found;
 }
 
-// Two questions of the kind in turn, so that every showing changes what is on screen.
-void Show(benchmark::State& state, bool withPicture)
+QWidget* ExplainPanel()
+{
+    return Window().findChild<QWidget*>(QStringLiteral("PanExplain"));
+}
+
+// Gives the questions in these places of the ordered practice an explanation of several
+// lines, as a school's bank may have, and starts the practice again so that they carry it.
+void Explain(const std::vector<int>& numbers)
+{
+    QStringList ids;
+    for (int n : numbers)
+        ids << QString::number(Practice().Questions[static_cast<size_t>(n - 1)].id);
+    db::UpdateQuestions(
+        QStringLiteral("where id in (%1)").arg(ids.join(QLatin1Char(','))),
+        QStringLiteral("set explain='%1'")
+            .arg(QStringLiteral(
+                     "黄灯亮时，已越过停止线的车辆可以继续通行；未越过的应当停车等待。\r\n")
+                     .repeated(6)));
+    OrderedBank();
+}
+
+// The later benchmarks see the bank as it was.
+void ForgetExplanations()
+{
+    db::UpdateQuestions(QString(), QStringLiteral("set explain=NULL"));
+}
+
+// Two questions of the kind in turn, so that every showing changes what is on screen; the
+// explained ones with their right answer shown, so that the panel shows each explanation.
+void Show(benchmark::State& state, bool withPicture, bool explained = false)
 {
     OrderedBank();
     const std::vector<int> two = TwoQuestions(withPicture);
@@ -110,11 +139,20 @@ void Show(benchmark::State& state, bool withPicture)
         state.SkipWithError("the bank lacks two such questions");
         return;
     }
+    if (explained) {
+        Explain(two);
+        Controls().BtnSelect->click();
+    }
     // The first picture loads the pack; every later one comes from memory.
     GoTo(two[0]);
     size_t turn = 0;
     TimeEach(state, OnScreen([] { Practice().ShowQuestion(); }),
              [&] { Practice().CurrentNo = two[++turn % 2]; });
+    if (explained) {
+        Expect(state, ExplainPanel()->isVisibleTo(&Window()), "the explanation did not show");
+        Controls().BtnSelect->click();
+        ForgetExplanations();
+    }
 }
 
 QString WrongAnswer(const myRecord& q)
@@ -124,14 +162,25 @@ QString WrongAnswer(const myRecord& q)
     return q.result == QStringLiteral("A") ? QStringLiteral("B") : QStringLiteral("A");
 }
 
-// A wrong answer also writes the question's error mark to the bank.
-void Answer(benchmark::State& state, bool right)
+// A wrong answer also writes the question's error mark to the bank. An explained question's
+// feedback is closed before each answer, so that every answer puts it up anew.
+void Answer(benchmark::State& state, bool right, bool explained = false)
 {
     OrderedBank();
+    if (explained)
+        Explain({1});
     const myRecord& q = *Practice().Current();
     const QString answer = right ? q.result : WrongAnswer(q);
-    TimeEach(state, OnScreen([&] { Practice().GiveAnswer(answer); }));
+    auto* close = Window().findChild<QAbstractButton*>(QStringLiteral("BtnExplainClose"));
+    TimeEach(state, OnScreen([&] { Practice().GiveAnswer(answer); }), [&] {
+        if (explained)
+            close->click();
+    });
     Expect(state, Practice().CurrentNo == 1, "the answer moved on");
+    if (explained) {
+        Expect(state, ExplainPanel()->isVisibleTo(&Window()), "the feedback did not show");
+        ForgetExplanations();
+    }
 }
 
 // Config.cfg as the key settings dialog saves it, every binding at its default.
@@ -189,8 +238,10 @@ void RegisterHandlers()
     Register("ResetPractice/1177", WholeBankReset);
     Register("ShowQuestion/picture", [](benchmark::State& s) { Show(s, true); });
     Register("ShowQuestion/text", [](benchmark::State& s) { Show(s, false); });
+    Register("ShowQuestion/explained", [](benchmark::State& s) { Show(s, false, true); });
     Register("GiveAnswer/right", [](benchmark::State& s) { Answer(s, true); });
     Register("GiveAnswer/wrong", [](benchmark::State& s) { Answer(s, false); });
+    Register("GiveAnswer/wrong-explained", [](benchmark::State& s) { Answer(s, false, true); });
     Register("FormKeyUp/PageDown", KeyUp);
     Register("ExamSubmit", Submit);
 }
