@@ -150,8 +150,10 @@ void TPractice::ShowQuestion()
     c.LblExam->setText(entry.question);
     c.LblRight->setText(QStringLiteral("正确答案：") + entry.result);
     c.LblMyAnswer->setText(entry.answer);
-    EvaluateAnswer(entry.answer, entry.result);
+    // Before the re-judgement, whose error-book write may fail: the panel must not go on
+    // explaining the question that was on display before.
     ShowExplanation();
+    EvaluateAnswer(entry.answer, entry.result);
     if (pictureError)
         std::rethrow_exception(pictureError);
 }
