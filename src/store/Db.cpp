@@ -9,17 +9,6 @@ std::unique_ptr<TSQLiteDatabase> QuestionStore;
 
 const QString Crlf = QStringLiteral("\r\n");
 
-// "''%s'' is not a valid integer value" for anything but an optionally signed decimal that
-// fits 32 bits; a NULL id reads as empty and fails the same way.
-int IdFromText(const QString& text)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    if (!ok || text.trimmed() != text)
-        throw ESQLiteException(QStringLiteral("''%1'' is not a valid integer value").arg(text));
-    return value;
-}
-
 QString ComposeQuestion(int position, const TSQLiteTable& t, const int columns[5])
 {
     const QString gap = Crlf + Crlf;
@@ -45,7 +34,7 @@ size_t FillQuestions(const QString& sql, bool trimImageName, examdata& target)
     const int explainColumn = t->FindColumn(QStringLiteral("explain"));
     for (size_t i = 0; i < rows; ++i, t->Next()) {
         myRecord& r = target[i];
-        r.id = IdFromText(t->FieldAsString(idColumn));
+        r.id = IntegerFromText(t->FieldAsString(idColumn));
         r.question = ComposeQuestion(static_cast<int>(i) + 1, *t, textColumns);
         const QString img = t->FieldAsString(imgColumn);
         r.imgname = trimImageName ? img.trimmed() : img;
@@ -58,6 +47,15 @@ size_t FillQuestions(const QString& sql, bool trimImageName, examdata& target)
 }
 
 } // namespace
+
+int IntegerFromText(const QString& text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    if (!ok || text.trimmed() != text)
+        throw ESQLiteException(QStringLiteral("''%1'' is not a valid integer value").arg(text));
+    return value;
+}
 
 const char* const ExamPaperSql =
     " select * from (  select * from (select * from examdata where chapter=1 order by random() "

@@ -24,6 +24,11 @@ void InsertScore(const QString& columns, const QString& values);
 void LoadLatestScores(scoredata& target);
 void DeleteAllScores();
 
+// A column read through its text form as a whole number: "''%s'' is not a valid integer value"
+// for anything but an optionally signed decimal that fits 32 bits; NULL reads as empty and fails
+// the same way.
+int IntegerFromText(const QString& text);
+
 // The statement texts, exposed for the tests that pin them down.
 QString SelectQuestionsSql(int limit, const QString& order, const QString& where);
 extern const char* const ExamPaperSql;

@@ -1,6 +1,7 @@
 #include "AnswerLog.h"
 #include "Db.h"
 #include "Fixture.h"
+#include "StudyData.h"
 
 #include <QDir>
 #include <QFile>
@@ -306,6 +307,41 @@ private slots:
         scoredata none(5);
         db::LoadLatestScores(none);
         QCOMPARE(none[0].id, 0);
+    }
+
+    void readsEveryScoreAndEveryQuestionsPlaceForTheReport()
+    {
+        QVERIFY(db::LoadAllScores().empty());
+        // More than the five of the score list, in an id order that is not the date order.
+        for (int score : {70, 95, 100, 88, 90, 61})
+            db::InsertScore(QStringLiteral("score,dateline"),
+                            QStringLiteral("%1,'2024-05-%2 10:00:00'")
+                                .arg(score)
+                                .arg(score % 28 + 1, 2, 10, QLatin1Char('0')));
+        const std::vector<TScorePoint> scores = db::LoadAllScores();
+        QCOMPARE(scores.size(), size_t(6));
+        QCOMPARE(scores.front().score, 70);
+        QCOMPARE(scores.front().dateline, QStringLiteral("2024-05-15 10:00:00"));
+        QCOMPARE(scores.back().score, 61);
+
+        std::map<int, bool> marked;
+        for (const bank::TQuestion& q : bankFolder->Questions())
+            marked[q.id] = q.iserror == 1;
+        const bank::TQuestion& added = bankFolder->Questions()[400];
+        QVERIFY(!marked[added.id]);
+        marked[added.id] = true;
+        db::UpdateQuestions(QStringLiteral("where id=%1").arg(added.id),
+                            QStringLiteral("set iserror=1"));
+        const std::vector<TQuestionTag> tags = db::LoadQuestionTags();
+        QCOMPARE(tags.size(), bankFolder->Questions().size());
+        std::map<int, int> perChapter;
+        for (const TQuestionTag& t : tags) {
+            ++perChapter[t.chapter];
+            QCOMPARE(t.inErrorBook, marked.at(t.id));
+        }
+        QCOMPARE(perChapter,
+                 (std::map<int, int>{
+                     {1, 360}, {2, 229}, {3, 237}, {4, 100}, {5, 142}, {6, 60}, {7, 49}}));
     }
 
     void buildsTheStatementTexts_data()

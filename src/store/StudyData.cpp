@@ -1,0 +1,35 @@
+#include "StudyData.h"
+
+#include "Db.h"
+
+#include <memory>
+
+namespace db {
+
+std::vector<TScorePoint> LoadAllScores()
+{
+    std::unique_ptr<TSQLiteTable> t = GetQuestionStore().GetTable(
+        QStringLiteral("SELECT score, dateline FROM scoredata order by id"));
+    std::vector<TScorePoint> scores;
+    if (t->RowCount() == 0)
+        return scores;
+    scores.reserve(t->RowCount());
+    for (; !t->Eof(); t->Next())
+        scores.push_back({IntegerFromText(t->FieldAsString(0)), t->FieldAsString(1)});
+    return scores;
+}
+
+std::vector<TQuestionTag> LoadQuestionTags()
+{
+    std::unique_ptr<TSQLiteTable> t = GetQuestionStore().GetTable(
+        QStringLiteral("SELECT id, chapter, iserror FROM examdata order by id"));
+    std::vector<TQuestionTag> tags;
+    tags.reserve(t->RowCount());
+    // Like the chapter filter, a chapter that is not a number places the question in none.
+    for (; !t->Eof(); t->Next())
+        tags.push_back({IntegerFromText(t->FieldAsString(0)), t->FieldAsString(1).toInt(),
+                        t->FieldAsString(2) == u"1"});
+    return tags;
+}
+
+} // namespace db
