@@ -7,7 +7,6 @@
 
 constexpr int ExamQuestionCount = 100;
 constexpr int ExamTimeLimit = 2700;
-constexpr int PassMark = 90;
 
 // The mock exam: a paper of 100 questions by chapter quota, answered on the main window
 // without marks, submitted by the learner or at the time limit, scored and stored.

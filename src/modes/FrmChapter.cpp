@@ -10,7 +10,7 @@
 namespace {
 
 // Entry k is chapter k; the counts in brackets are part of the text, not taken from the bank.
-const std::array<const char16_t*, 8> ChapterEntries = {
+const std::array<const char16_t*, ChapterCount + 1> ChapterEntries = {
     u"所有试题顺序练习(1177题)",
     u"一.道路交通安全法律、法规和规章(360题)",
     u"二.交通信号及含义(229题)",
@@ -23,6 +23,11 @@ const std::array<const char16_t*, 8> ChapterEntries = {
 
 } // namespace
 
+QString ChapterEntry(int k)
+{
+    return QString::fromUtf16(ChapterEntries.at(k));
+}
+
 TFrmChapter::TFrmChapter(TPracticeStart& starts, QWidget* owner)
     : TSelectionDialog(starts, owner, "FrmChapter", QStringLiteral("章节练习"), {370, 227})
 {
@@ -32,8 +37,8 @@ TFrmChapter::TFrmChapter(TPracticeStart& starts, QWidget* owner)
     Lib = new QListWidget(group);
     Lib->setObjectName(QStringLiteral("Lib"));
     Lib->setGeometry(16, 24, 321, 113);
-    for (const char16_t* entry : ChapterEntries)
-        Lib->addItem(QString::fromUtf16(entry));
+    for (int k = 0; k <= ChapterCount; ++k)
+        Lib->addItem(ChapterEntry(k));
     AddStartButtons({56, 182, 90, 30}, {224, 181, 90, 30});
     connect(Lib, &QListWidget::itemDoubleClicked, this,
             [this] { platform::Guard([this] { LibDblClick(); }); });

@@ -15,6 +15,9 @@ struct myRecord
     QString explain;  // why the right answer is right; empty for none or a bank without them
 };
 
+// A mock-exam score of this many points or more passes.
+constexpr int PassMark = 90;
+
 // One row of the score history.
 struct myScore
 {
