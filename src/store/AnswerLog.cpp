@@ -28,14 +28,18 @@ void InsertAnswer(const TAnswerRow& row)
     }
 }
 
+bool HasAnswerLog()
+{
+    return GetQuestionStore().CountRows(QStringLiteral(
+               "select 1 from sqlite_master where type='table' and name='answerlog'")) > 0;
+}
+
 std::vector<TAnswerRow> LoadAnswerLog()
 {
-    TSQLiteDatabase& store = GetQuestionStore();
     std::vector<TAnswerRow> log;
-    if (store.CountRows(QStringLiteral("select 1 from sqlite_master where type='table' and "
-                                       "name='answerlog'")) == 0)
+    if (!HasAnswerLog())
         return log;
-    store.ForEachRow(
+    GetQuestionStore().ForEachRow(
         QStringLiteral("select qid, answered_at, answer, correct, mode from answerlog order by id"),
         [&log](const TSQLiteRow& r) {
             log.push_back({.qid = static_cast<int>(r.Integer(0)),

@@ -24,6 +24,8 @@ extern const char* const CreateAnswerLogIndexSql;
 // transaction: on failure nothing of it stays and ESQLiteException is raised. The statement text
 // carries no value of the row, so a report of its failure tells nothing about the answer.
 void InsertAnswer(const TAnswerRow& row);
+// Whether the bank has the answer record's table yet.
+bool HasAnswerLog();
 // Every row, oldest first; empty when the bank has no answer record. Reading never writes.
 std::vector<TAnswerRow> LoadAnswerLog();
 

@@ -1,5 +1,6 @@
 #include "StudyData.h"
 
+#include "AnswerLog.h"
 #include "Db.h"
 
 #include <memory>
@@ -30,6 +31,25 @@ std::vector<TQuestionTag> LoadQuestionTags()
         tags.push_back({IntegerFromText(t->FieldAsString(0)), t->FieldAsString(1).toInt(),
                         t->FieldAsString(2) == u"1"});
     return tags;
+}
+
+std::vector<TAnswerDay> LoadAnswerDays(QDate first)
+{
+    std::vector<TAnswerDay> days;
+    if (!HasAnswerLog())
+        return days;
+    // The date is the first ten characters of the answer's local time, which sort as dates do.
+    GetQuestionStore().ForEachRow(
+        QStringLiteral("select substr(answered_at, 1, 10), count(*), sum(correct) from answerlog "
+                       "where answered_at >= '%1' group by 1 order by 1")
+            .arg(first.toString(Qt::ISODate)),
+        [&days](const TSQLiteRow& r) {
+            const QDate day = QDate::fromString(r.Text(0), Qt::ISODate);
+            if (day.isValid())
+                days.push_back(
+                    {day, static_cast<int>(r.Integer(1)), static_cast<int>(r.Integer(2))});
+        });
+    return days;
 }
 
 } // namespace db

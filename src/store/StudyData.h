@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <vector>
 
@@ -18,6 +19,14 @@ struct TQuestionTag
     bool inErrorBook = false;
 };
 
+// The answers given on one calendar day.
+struct TAnswerDay
+{
+    QDate day;
+    int answers = 0;
+    int right = 0;
+};
+
 // The reads of the study report; none of them writes.
 namespace db {
 
@@ -25,5 +34,8 @@ namespace db {
 std::vector<TScorePoint> LoadAllScores();
 // Every question of the bank in id order.
 std::vector<TQuestionTag> LoadQuestionTags();
+// The days from first on with at least one answer in the record, oldest first; counted by
+// SQLite, so a long record is never read row by row.
+std::vector<TAnswerDay> LoadAnswerDays(QDate first);
 
 } // namespace db

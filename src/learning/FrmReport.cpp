@@ -1,0 +1,258 @@
+#include "FrmReport.h"
+
+#include "Desktop.h"
+#include "Guard.h"
+#include "Records.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QCursor>
+#include <QHorizontalStackedBarSeries>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QToolTip>
+#include <QValueAxis>
+#include <algorithm>
+
+namespace {
+
+const QColor MasteredColor{76, 175, 80};
+const QColor LearningColor{255, 167, 38};
+const QColor UnpractisedColor{207, 216, 220};
+const QColor AnswersColor{100, 149, 237};
+const QColor ShareColor{46, 125, 50};
+const QColor ScoreColor{0, 0, 128};
+const QColor PassColor{220, 0, 0};
+
+// The step of 1, 2 or 5 times a power of ten that divides a span into at most ten.
+int NiceStep(int span)
+{
+    for (int power = 1;; power *= 10)
+        for (int step : {power, 2 * power, 5 * power})
+            if (span <= 10 * step)
+                return step;
+}
+
+// A chart in its view, with the dialog's font, its figures given as text to a screen reader.
+QChartView* ChartView(QWidget* parent, const char* name, QRect place, const QString& title,
+                      const QString& figures)
+{
+    auto* chart = new QChart;
+    chart->setTitle(title);
+    QFont titleFont = parent->font();
+    titleFont.setBold(true);
+    chart->setTitleFont(titleFont);
+    chart->legend()->setFont(parent->font());
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    auto* view = new QChartView(chart, parent);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setGeometry(place);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setAccessibleName(title);
+    view->setAccessibleDescription(figures);
+    view->setToolTip(QString());
+    return view;
+}
+
+void Attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y)
+{
+    chart->addSeries(series);
+    series->attachAxis(x);
+    series->attachAxis(y);
+}
+
+QValueAxis* ValueAxis(QChart* chart, Qt::Alignment side, double top, const QString& title)
+{
+    auto* axis = new QValueAxis;
+    axis->setRange(0, top);
+    axis->setLabelFormat(QStringLiteral("%d"));
+    axis->setTitleText(title);
+    QFont small = chart->legend()->font();
+    axis->setLabelsFont(small);
+    axis->setTitleFont(small);
+    chart->addAxis(axis, side);
+    return axis;
+}
+
+// Every score in time order against the pass line; a point tells its date and score on hover.
+void FillScores(QChartView* view, const std::vector<TScorePoint>& scores)
+{
+    QChart* chart = view->chart();
+    const int count = static_cast<int>(scores.size());
+    auto* x = ValueAxis(chart, Qt::AlignBottom, std::max(count, 1) + 1, QStringLiteral("第几次"));
+    x->setTickType(QValueAxis::TicksDynamic);
+    x->setTickAnchor(0);
+    x->setTickInterval(NiceStep(count));
+    auto* y = ValueAxis(chart, Qt::AlignLeft, 100, QStringLiteral("分"));
+    y->setTickCount(11);
+
+    auto* pass = new QLineSeries;
+    pass->setName(QStringLiteral("及格线 %1分").arg(PassMark));
+    pass->setPen(QPen(PassColor, 1.5, Qt::DashLine));
+    pass->append(0, PassMark);
+    pass->append(x->max(), PassMark);
+    Attach(chart, pass, x, y);
+
+    auto* line = new QLineSeries;
+    line->setName(QStringLiteral("成绩"));
+    line->setPen(QPen(ScoreColor, 1.5));
+    line->setPointsVisible(count <= 100);
+    for (int k = 0; k < count; ++k)
+        line->append(k + 1, scores[k].score);
+    Attach(chart, line, x, y);
+    QObject::connect(line, &QLineSeries::hovered, view, [scores, view](QPointF at, bool entered) {
+        if (!entered || scores.empty()) {
+            QToolTip::hideText();
+            return;
+        }
+        const size_t k = std::clamp<qsizetype>(qRound(at.x()) - 1, 0, scores.size() - 1);
+        QToolTip::showText(QCursor::pos(),
+                           QStringLiteral("第%1次 %2  %3分")
+                               .arg(k + 1)
+                               .arg(scores[k].dateline)
+                               .arg(scores[k].score),
+                           view);
+    });
+}
+
+// Answers per day as bars, the share right as a line on its own per-cent axis.
+void FillDays(QChartView* view, const std::vector<TAnswerDay>& days)
+{
+    QChart* chart = view->chart();
+    const int last = static_cast<int>(days.size()) - 1;
+    auto* x = new QCategoryAxis;
+    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    x->setRange(-0.5, last + 0.5);
+    x->setLabelsFont(chart->legend()->font());
+    // A label every week, counted back from today, so the newest bar is always named.
+    for (int k = last % 7; k <= last; k += 7)
+        x->append(k == last ? QStringLiteral("今天") : days[k].day.toString(QStringLiteral("M/d")),
+                  k);
+    chart->addAxis(x, Qt::AlignBottom);
+    int most = 0;
+    for (const TAnswerDay& d : days)
+        most = std::max(most, d.answers);
+    auto* count = ValueAxis(chart, Qt::AlignLeft, std::max(most, 10), QStringLiteral("答题数"));
+    count->applyNiceNumbers();
+    auto* share = ValueAxis(chart, Qt::AlignRight, 100, QStringLiteral("正确率%"));
+    share->setTickCount(count->tickCount());
+
+    auto* answers = new QBarSet(QStringLiteral("答题数"));
+    answers->setColor(AnswersColor);
+    answers->setBorderColor(AnswersColor);
+    auto* line = new QLineSeries;
+    line->setName(QStringLiteral("正确率"));
+    line->setPen(QPen(ShareColor, 2));
+    line->setPointsVisible(true);
+    for (int k = 0; k <= last; ++k) {
+        *answers << days[k].answers;
+        if (days[k].answers > 0)
+            line->append(k, RightPercent(days[k]));
+    }
+    auto* bars = new QBarSeries;
+    bars->setBarWidth(0.7);
+    bars->append(answers);
+    Attach(chart, bars, x, count);
+    Attach(chart, line, x, share);
+}
+
+// One stacked bar per chapter, the first chapter on top, each labelled as the chapter dialog
+// names it with its error-book count.
+void FillChapters(QChartView* view, const std::vector<TChapterProgress>& chapters)
+{
+    QChart* chart = view->chart();
+    auto* mastered = new QBarSet(QStringLiteral("已掌握"));
+    auto* learning = new QBarSet(QStringLiteral("学习中"));
+    auto* unpractised = new QBarSet(QStringLiteral("未练习"));
+    QStringList labels;
+    int widest = 0;
+    for (auto c = chapters.rbegin(); c != chapters.rend(); ++c) {
+        *mastered << c->mastered;
+        *learning << c->learning;
+        *unpractised << c->unpractised;
+        labels << ChapterLabel(*c);
+        widest = std::max(widest, c->mastered + c->learning + c->unpractised);
+    }
+    auto* series = new QHorizontalStackedBarSeries;
+    for (auto [set, color] :
+         {std::pair{mastered, MasteredColor}, std::pair{learning, LearningColor},
+          std::pair{unpractised, UnpractisedColor}}) {
+        set->setColor(color);
+        set->setBorderColor(color.darker(115));
+        set->setLabelColor(Qt::black);
+        series->append(set);
+    }
+    series->setBarWidth(0.7);
+    series->setLabelsVisible(true);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsCenter);
+
+    auto* y = new QBarCategoryAxis;
+    y->append(labels);
+    y->setLabelsFont(chart->legend()->font());
+    chart->addAxis(y, Qt::AlignLeft);
+    auto* x = ValueAxis(chart, Qt::AlignBottom, std::max(widest, 10), QStringLiteral("题数"));
+    x->applyNiceNumbers();
+    Attach(chart, series, y, x);
+}
+
+} // namespace
+
+TFrmReport::TFrmReport(QWidget* owner, const TStudyReport& report,
+                       std::function<void()> startReview)
+    : QDialog(owner, platform::DialogFrame), startReview(std::move(startReview))
+{
+    setObjectName(QStringLiteral("FrmReport"));
+    setWindowTitle(QStringLiteral("学习报告"));
+    setFont(platform::DesignFont(QStringLiteral("宋体"), 12));
+    setFixedSize(940, 668);
+
+    LblReadiness = new QLabel(ReadinessLine(report.scores), this);
+    LblReadiness->setObjectName(QStringLiteral("LblReadiness"));
+    LblReadiness->setGeometry(12, 8, 780, 26);
+    LblReadiness->setFont(platform::DesignFont(QStringLiteral("宋体"), 16, true));
+    LblTotals = new QLabel(TotalsLine(report), this);
+    LblTotals->setObjectName(QStringLiteral("LblTotals"));
+    LblTotals->setGeometry(12, 36, 780, 22);
+
+    BtnReview = new QPushButton(QStringLiteral("巩固练习"), this);
+    BtnReview->setObjectName(QStringLiteral("BtnReview"));
+    BtnReview->setGeometry(812, 14, 116, 34);
+    BtnReview->setAutoDefault(false);
+    // Nothing is due: a review would find no question.
+    BtnReview->setEnabled(report.due > 0);
+    connect(BtnReview, &QPushButton::clicked, this,
+            [this] { platform::Guard([this] { BtnReviewClick(); }); });
+
+    ChartScores = ChartView(this, "ChartScores", {8, 64, 458, 290},
+                            QStringLiteral("历次模拟考试成绩"), ScoresText(report.scores));
+    FillScores(ChartScores, report.scores);
+    ChartDays = ChartView(this, "ChartDays", {474, 64, 458, 290},
+                          QStringLiteral("最近%1天的练习").arg(ReportDays), DaysText(report.days));
+    FillDays(ChartDays, report.days);
+    ChartChapters = ChartView(this, "ChartChapters", {8, 360, 924, 300},
+                              QStringLiteral("各章掌握情况"), ChaptersText(report.chapters));
+    FillChapters(ChartChapters, report.chapters);
+
+    platform::CentreOnScreen(*this);
+}
+
+void TFrmReport::BtnReviewClick()
+{
+    // The start runs while the report is still on screen, so its message box belongs here;
+    // the report closes afterwards even when the start failed.
+    platform::Guard(startReview);
+    done(ReviewResult);
+}
+
+void OpenStudyReport(QWidget* owner, const std::map<int, TMastery>& mastery,
+                     const std::function<void()>& startReview)
+{
+    TFrmReport report(owner, LoadStudyReport(QDate::currentDate(), mastery), startReview);
+    report.exec();
+}
