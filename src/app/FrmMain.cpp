@@ -7,6 +7,7 @@
 #include "Keys.h"
 #include "MainLayout.h"
 #include "Pump.h"
+#include "ReportEntry.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -39,6 +40,7 @@ TFrmMain::TFrmMain(QWidget* parent)
             [this] { platform::Guard([this] { Timer1Timer(); }); });
     connect(c.BtnAbout, &QPushButton::clicked, this,
             [this] { platform::Guard([this] { BtnAboutClick(); }); });
+    AddReportEntry(*this, practice);
     c.Prb->installEventFilter(this);
     // Key preview: every key release in this window, whichever control has the focus.
     qApp->installEventFilter(this);
