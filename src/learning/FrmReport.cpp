@@ -90,7 +90,7 @@ void FillScores(QChartView* view, const std::vector<TScorePoint>& scores)
     x->setTickAnchor(0);
     x->setTickInterval(NiceStep(count));
     auto* y = ValueAxis(chart, Qt::AlignLeft, 100, QStringLiteral("分"));
-    y->setTickCount(11);
+    y->setTickCount(6);
 
     auto* pass = new QLineSeries;
     pass->setName(QStringLiteral("及格线 %1分").arg(PassMark));
