@@ -14,17 +14,6 @@
 // key, written before the handler returns, never for the judgement shown again on display.
 namespace {
 
-// Questions 1 to n, right answer A; the first `marked` are in the error book.
-std::vector<bank::TQuestion> Choices(int n, int marked = 0)
-{
-    std::vector<bank::TQuestion> questions;
-    for (int id = 1; id <= n; ++id) {
-        questions.push_back(fixture::ChoiceQuestion(id, 1));
-        questions.back().iserror = id <= marked ? 1 : 0;
-    }
-    return questions;
-}
-
 // The rows as another connection sees them: only what has reached the file.
 QStringList RowsOnDisk(const QString& bank)
 {
@@ -85,7 +74,7 @@ private slots:
     {
         QFETCH(QString, start);
         QFETCH(int, mode);
-        auto bank = fixture::SmallBank(Choices(3, 3));
+        auto bank = fixture::SmallBank(fixture::Choices(3, 3));
         fixture::TNotices notices;
         TWindow t;
         if (start == "exam")
@@ -111,7 +100,7 @@ private slots:
 
     void displayAndNavigationRecordNothing()
     {
-        auto bank = fixture::SmallBank(Choices(12));
+        auto bank = fixture::SmallBank(fixture::Choices(12));
         fixture::TNotices notices;
         TWindow t;
         QTest::mouseClick(t.c.BtnB, Qt::LeftButton);
@@ -129,7 +118,7 @@ private slots:
 
     void anOlderBankGetsTheRecordAtTheFirstAnswer()
     {
-        auto bank = fixture::SmallBank(Choices(3));
+        auto bank = fixture::SmallBank(fixture::Choices(3));
         db::GetQuestionStore().ExecSQL("drop table answerlog");
         fixture::TNotices notices;
         TWindow t;
@@ -159,7 +148,7 @@ private slots:
     {
         QFETCH(bool, exam);
         QFETCH(QString, answers);
-        auto bank = fixture::SmallBank(Choices(3));
+        auto bank = fixture::SmallBank(fixture::Choices(3));
         fixture::TNotices notices;
         TWindow t;
         t.p.ExamMode = exam;

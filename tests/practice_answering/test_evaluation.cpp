@@ -15,16 +15,6 @@ namespace {
 
 const QString LastMessage = QStringLiteral("当前已是该类试题中的最后一道题！");
 
-std::vector<bank::TQuestion> Choices(int n, int marked = 0)
-{
-    std::vector<bank::TQuestion> questions;
-    for (int id = 1; id <= n; ++id) {
-        questions.push_back(fixture::ChoiceQuestion(id, 1));
-        questions.back().iserror = id <= marked ? 1 : 0;
-    }
-    return questions;
-}
-
 int Marked()
 {
     return db::CountQuestions(QStringLiteral("where iserror=1"));
@@ -104,7 +94,7 @@ private slots:
 
 void TestEvaluation::firstAnswerRight()
 {
-    auto bank = fixture::SmallBank(Choices(3));
+    auto bank = fixture::SmallBank(fixture::Choices(3));
     fixture::TNotices notices;
     TWindow t;
 
@@ -123,7 +113,7 @@ void TestEvaluation::firstAnswerRight()
 
 void TestEvaluation::wrongThenRight()
 {
-    auto bank = fixture::SmallBank(Choices(3));
+    auto bank = fixture::SmallBank(fixture::Choices(3));
     fixture::TNotices notices;
     TWindow t;
 
@@ -187,7 +177,7 @@ void TestEvaluation::firstTryRate()
     QFETCH(int, right);
     QFETCH(int, answered);
     QFETCH(QString, text);
-    auto bank = fixture::SmallBank(Choices(answered));
+    auto bank = fixture::SmallBank(fixture::Choices(answered));
     fixture::TNotices notices;
     TWindow t;
 
@@ -226,7 +216,7 @@ void TestEvaluation::rateText()
 
 void TestEvaluation::examHidesTheJudgementButMarksAtOnce()
 {
-    auto bank = fixture::SmallBank(Choices(3));
+    auto bank = fixture::SmallBank(fixture::Choices(3));
     fixture::TNotices notices;
     TWindow t;
     t.p.ExamMode = true;
@@ -265,7 +255,7 @@ void TestEvaluation::errorBookPractice()
     QFETCH(bool, markedBefore);
     QFETCH(QString, button);
     QFETCH(bool, markedAfter);
-    auto bank = fixture::SmallBank(Choices(2, markedBefore ? 1 : 0));
+    auto bank = fixture::SmallBank(fixture::Choices(2, markedBefore ? 1 : 0));
     fixture::TNotices notices;
     TWindow t;
     t.p.ErrorMode = true;
@@ -278,7 +268,7 @@ void TestEvaluation::errorBookPractice()
 
 void TestEvaluation::returningShowsTheMarksAgain()
 {
-    auto bank = fixture::SmallBank(Choices(3));
+    auto bank = fixture::SmallBank(fixture::Choices(3));
     fixture::TNotices notices;
     TWindow t;
 
@@ -307,7 +297,7 @@ void TestEvaluation::returningShowsTheMarksAgain()
 
 void TestEvaluation::failedMarkWriteStillCompletesTheJudgement()
 {
-    auto bank = fixture::SmallBank(Choices(3));
+    auto bank = fixture::SmallBank(fixture::Choices(3));
     fixture::TNotices notices;
     platform::Notices::SetApplicationTitle(QStringLiteral("砺行驾考－驾驶员考试单机版"));
     TWindow t;
@@ -348,7 +338,7 @@ void TestEvaluation::autoNextMovesAfterThePause()
     QFETCH(QString, button);
     QFETCH(bool, writable);
     QFETCH(int, reports);
-    auto bank = fixture::SmallBank(Choices(3));
+    auto bank = fixture::SmallBank(fixture::Choices(3));
     fixture::TNotices notices;
     TWindow t(true);
     QVERIFY(t.p.AutoNext);
@@ -367,7 +357,7 @@ void TestEvaluation::autoNextMovesAfterThePause()
 
 void TestEvaluation::autoNextAtTheLastQuestion()
 {
-    auto bank = fixture::SmallBank(Choices(2));
+    auto bank = fixture::SmallBank(fixture::Choices(2));
     fixture::TNotices notices;
     TWindow t(true);
     t.c.BtnNext->click();
@@ -382,7 +372,7 @@ void TestEvaluation::autoNextAtTheLastQuestion()
 
 void TestEvaluation::autoNextOffStays()
 {
-    auto bank = fixture::SmallBank(Choices(2));
+    auto bank = fixture::SmallBank(fixture::Choices(2));
     fixture::TNotices notices;
     TWindow t;
     QVERIFY(!t.p.AutoNext);
@@ -396,7 +386,7 @@ void TestEvaluation::autoNextOffStays()
 
 void TestEvaluation::twoAnswersInOnePauseMoveByTwo()
 {
-    auto bank = fixture::SmallBank(Choices(4));
+    auto bank = fixture::SmallBank(fixture::Choices(4));
     fixture::TNotices notices;
     TWindow t(true);
     QTimer::singleShot(50, [&] { QTest::mouseClick(t.c.BtnB, Qt::LeftButton); });

@@ -17,14 +17,6 @@ namespace {
 const QString FirstMessage = QStringLiteral("当前已是该类试题中的第一道题！");
 const QString LastMessage = QStringLiteral("当前已是该类试题中的最后一道题！");
 
-std::vector<bank::TQuestion> Choices(int n)
-{
-    std::vector<bank::TQuestion> questions;
-    for (int id = 1; id <= n; ++id)
-        questions.push_back(fixture::ChoiceQuestion(id, 1));
-    return questions;
-}
-
 // Choice questions 1, 3 and 4, true/false questions 2 and 5.
 std::vector<bank::TQuestion> Mixed()
 {
@@ -113,7 +105,7 @@ private slots:
 
 void TestNavigation::previousAndNextStopAtTheEnds()
 {
-    auto bank = fixture::SmallBank(Choices(3));
+    auto bank = fixture::SmallBank(fixture::Choices(3));
     fixture::TNotices notices;
     TFrmMain w;
     w.show();
@@ -142,7 +134,7 @@ void TestNavigation::previousAndNextStopAtTheEnds()
 
 void TestNavigation::gridClickJumps()
 {
-    auto bank = fixture::SmallBank(Choices(25));
+    auto bank = fixture::SmallBank(fixture::Choices(25));
     fixture::TNotices notices;
     TFrmMain w;
     w.show();
@@ -156,7 +148,7 @@ void TestNavigation::gridClickJumps()
 
 void TestNavigation::emptyCellMovesOnlyTheSelection()
 {
-    auto bank = fixture::SmallBank(Choices(5));
+    auto bank = fixture::SmallBank(fixture::Choices(5));
     fixture::TNotices notices;
     TFrmMain w;
     w.show();
@@ -191,7 +183,7 @@ void TestNavigation::onlyALeftClickChoosesACell()
     QFETCH(Qt::MouseButton, button);
     QFETCH(bool, drag);
     QFETCH(int, shown);
-    auto bank = fixture::SmallBank(Choices(25));
+    auto bank = fixture::SmallBank(fixture::Choices(25));
     fixture::TNotices notices;
     TFrmMain w;
     w.show();
@@ -231,7 +223,8 @@ void TestNavigation::progressBar()
     QFETCH(int, questions);
     QFETCH(int, x);
     QFETCH(int, expected);
-    auto bank = questions == 1177 ? fixture::FullBank() : fixture::SmallBank(Choices(questions));
+    auto bank =
+        questions == 1177 ? fixture::FullBank() : fixture::SmallBank(fixture::Choices(questions));
     fixture::TNotices notices;
     TFrmMain w;
     w.show();

@@ -164,6 +164,16 @@ bank::TQuestion ChoiceQuestion(int id, int chapter, const QString& result)
     return q;
 }
 
+std::vector<bank::TQuestion> Choices(int n, int marked)
+{
+    std::vector<bank::TQuestion> questions;
+    for (int id = 1; id <= n; ++id) {
+        questions.push_back(ChoiceQuestion(id, 1));
+        questions.back().iserror = id <= marked ? 1 : 0;
+    }
+    return questions;
+}
+
 bank::TQuestion TrueFalseQuestion(int id, int chapter, const QString& result)
 {
     bank::TQuestion q;

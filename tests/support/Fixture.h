@@ -51,6 +51,8 @@ void RemoveExplainColumn(const TBankFolder& folder);
 void RefuseMarks();
 
 bank::TQuestion ChoiceQuestion(int id, int chapter, const QString& result = QStringLiteral("A"));
+// Choice questions 1 to n of chapter 1, right answer A; the first `marked` are in the error book.
+std::vector<bank::TQuestion> Choices(int n, int marked = 0);
 bank::TQuestion TrueFalseQuestion(int id, int chapter,
                                   const QString& result = QStringLiteral("对"));
 QByteArray PngPicture(int w = 40, int h = 30, QColor color = Qt::blue);
