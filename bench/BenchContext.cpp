@@ -3,11 +3,15 @@
 #include "Benchmarks.h"
 #include "Db.h"
 
+#include <algorithm>
+
 namespace {
 TBenchContext* Current = nullptr;
+int RegisteredTimes = 1;
 
 // A learner's record after weeks of practice: every question answered in turn, day after day,
-// one answer in four wrong, the newest answers 18 days old, so that every question is due.
+// one answer in four wrong, the newest answers 18 days old or older, so that every question
+// answered is due.
 void FillAnswerRecord()
 {
     db::GetQuestionStore().ExecSQL(
@@ -21,13 +25,31 @@ void FillAnswerRecord()
 
 } // namespace
 
-TBenchContext::TBenchContext()
-    : bank(fixture::FullBank()), notices(std::make_unique<fixture::TNotices>())
+TBenchContext::TBenchContext() : notices(std::make_unique<fixture::TNotices>())
 {
-    FillAnswerRecord();
+    UseBank(1);
 }
 
 TBenchContext::~TBenchContext() = default;
+
+void TBenchContext::UseBank(int newTimes)
+{
+    if (newTimes == times)
+        return;
+    window.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    bank.reset();
+    bank = fixture::FullBank(newTimes);
+    times = newTimes;
+    FillAnswerRecord();
+}
+
+int TBenchContext::FirstChapter() const
+{
+    const auto& questions = bank->Questions();
+    return static_cast<int>(std::count_if(questions.begin(), questions.end(),
+                                          [](const bank::TQuestion& q) { return q.chapter == 1; }));
+}
 
 TFrmMain& TBenchContext::Window()
 {
@@ -48,10 +70,25 @@ void SetContext(TBenchContext* context)
     Current = context;
 }
 
+void RegisterOnBank(int times)
+{
+    RegisteredTimes = times;
+}
+
+std::string OnBank(const char* name, int times)
+{
+    return times == 1 ? std::string(name) : std::string(name) + "/" + std::to_string(1177 * times);
+}
+
 benchmark::internal::Benchmark* Register(const char* name,
                                          std::function<void(benchmark::State&)> body)
 {
-    return benchmark::RegisterBenchmark(name, std::move(body))
+    const int times = RegisteredTimes;
+    return benchmark::RegisterBenchmark(OnBank(name, times).c_str(),
+                                        [times, body = std::move(body)](benchmark::State& state) {
+                                            Context().UseBank(times);
+                                            body(state);
+                                        })
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
 }

@@ -10,19 +10,26 @@
 #include <functional>
 #include <memory>
 
-// What every benchmark of the run shares: the full bank as the working folder, message boxes
-// answered at once, and the one main window that the handlers are driven on.
+// What every benchmark of the run shares: the full bank (or the full bank ten times over) as
+// the working folder, message boxes answered at once, and the one main window that the
+// handlers are driven on.
 class TBenchContext
 {
 public:
     TBenchContext();
     ~TBenchContext();
 
+    // The full bank `times` over for the benchmarks that run next, built on first use.
+    void UseBank(int times);
+    int Questions() const { return static_cast<int>(bank->Questions().size()); }
+    // The questions of chapter 1.
+    int FirstChapter() const;
     QString BankPath() const { return bank->Path(); }
     // Created on first use, so that the start-up benchmarks run without it.
     TFrmMain& Window();
 
 private:
+    int times = 0;
     std::unique_ptr<fixture::TBankFolder> bank;
     std::unique_ptr<fixture::TNotices> notices;
     std::unique_ptr<TFrmMain> window;
@@ -30,6 +37,9 @@ private:
 
 TBenchContext& Context();
 void SetContext(TBenchContext* context);
+
+// The bank that the benchmarks registered from now on run on: the full bank `times` over.
+void RegisterOnBank(int times);
 
 // Registers a benchmark timed by the wall clock around the measured part only, in ms.
 benchmark::internal::Benchmark* Register(const char* name,

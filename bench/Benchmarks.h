@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 // The benchmarks of the run, registered in the order they run, and the names the targets
 // refer to them by.
 void RegisterRawFloor();
@@ -7,6 +9,10 @@ void RegisterStartUp();
 void RegisterHandlers();
 void RegisterStudyReport();
 void RegisterSpeech();
+
+// The name of a benchmark run on the full bank `times` over: the rows of a larger bank carry
+// its size at the end ("BtnOrderClick/11770").
+std::string OnBank(const char* name, int times);
 
 namespace names {
 inline constexpr const char* RawFreshOpen = "Raw/FreshOpen";

@@ -42,9 +42,12 @@ void OrderedBank()
         Controls().ChkAutoNext->click();
 }
 
-// A benchmark that presses one button again and again on the whole-bank practice.
-void Click(benchmark::State& state, QPushButton* TMainControls::*button, int expectedCount)
+// A benchmark that presses one button again and again on the whole-bank practice; 0 expects
+// the whole bank.
+void Click(benchmark::State& state, QPushButton* TMainControls::*button, int expectedCount = 0)
 {
+    if (expectedCount == 0)
+        expectedCount = Context().Questions();
     OrderedBank();
     QPushButton* pressed = Controls().*button;
     TimeEach(state, OnScreen([&] { pressed->click(); }));
@@ -58,7 +61,8 @@ void ChapterStart(benchmark::State& state)
                      QStringLiteral("order by id"), QStringLiteral("where chapter=1"),
                      QStringLiteral("第一章 道路交通安全法律、法规和规章"));
              }));
-    Expect(state, Practice().QuestionCount == 360, "chapter 1 did not hold 360 questions");
+    Expect(state, Practice().QuestionCount == Context().FirstChapter(),
+           "chapter 1 was not started whole");
 }
 
 // Exactly the first 200 questions in the error book.
@@ -80,7 +84,7 @@ void ErrorBook(benchmark::State& state)
 void WholeBankReset(benchmark::State& state)
 {
     OrderedBank();
-    TimeEach(state, OnScreen([] { Practice().ResetPractice(1177); }));
+    TimeEach(state, OnScreen([] { Practice().ResetPractice(Context().Questions()); }));
 }
 
 // Question n on display through the answer sheet, as a click on its cell puts it there.
@@ -236,14 +240,12 @@ void Submit(benchmark::State& state)
 
 void RegisterHandlers()
 {
-    Register(names::BtnOrderClick,
-             [](benchmark::State& s) { Click(s, &TMainControls::BtnOrder, 1177); });
-    Register("BtnRandomClick",
-             [](benchmark::State& s) { Click(s, &TMainControls::BtnRandom, 1177); });
+    Register(names::BtnOrderClick, [](benchmark::State& s) { Click(s, &TMainControls::BtnOrder); });
+    Register("BtnRandomClick", [](benchmark::State& s) { Click(s, &TMainControls::BtnRandom); });
     Register("SetChapterExam", ChapterStart);
     Register("BtnErrorClick/200", ErrorBook);
     Register("BtnMNClick", MockExam);
-    Register("ResetPractice/1177", WholeBankReset);
+    Register("ResetPractice", WholeBankReset);
     Register("ShowQuestion/picture", [](benchmark::State& s) { Show(s, true); });
     Register("ShowQuestion/text", [](benchmark::State& s) { Show(s, false); });
     Register("ShowQuestion/explained", [](benchmark::State& s) { Show(s, false, true); });

@@ -53,18 +53,18 @@ void SetPicture(bank::TQuestion& q, int pos, const QByteArray& png,
     pack.push_back({pos % 22 == 5 ? name.toUpper() : name, png});
 }
 
-std::pair<std::vector<bank::TQuestion>, std::vector<bank::TPicture>> FullBankContent()
+std::pair<std::vector<bank::TQuestion>, std::vector<bank::TPicture>> FullBankContent(int times)
 {
     size_t total = 0;
     for (int size : ChapterSizes)
-        total += static_cast<size_t>(size);
+        total += static_cast<size_t>(size * times);
     const std::vector<int> ids = FullBankIds(total);
     const QByteArray png = PngPicture();
     std::vector<bank::TQuestion> questions;
     std::vector<bank::TPicture> pack;
     int pos = 0;
     for (int chapter = 1; chapter <= 7; ++chapter) {
-        for (int k = 0; k < ChapterSizes[chapter - 1]; ++k, ++pos) {
+        for (int k = 0; k < ChapterSizes[chapter - 1] * times; ++k, ++pos) {
             bank::TQuestion q;
             q.id = ids[static_cast<size_t>(pos)];
             q.chapter = chapter;
@@ -113,9 +113,9 @@ TBankFolder::~TBankFolder()
         platform::OverrideExecutableDir(QString());
 }
 
-std::unique_ptr<TBankFolder> FullBank()
+std::unique_ptr<TBankFolder> FullBank(int times)
 {
-    auto [questions, pictures] = FullBankContent();
+    auto [questions, pictures] = FullBankContent(times);
     return std::make_unique<TBankFolder>(std::move(questions), std::move(pictures));
 }
 

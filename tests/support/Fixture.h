@@ -37,8 +37,9 @@ private:
 };
 
 // 1177 questions in chapters of 360, 229, 237, 100, 142, 60 and 49, with every kind of
-// question and classification the trainer selects by (see the definition for the mix).
-std::unique_ptr<TBankFolder> FullBank();
+// question and classification the trainer selects by (see the definition for the mix); times
+// over, for a bank as large as a school's, each chapter holds that many times as many.
+std::unique_ptr<TBankFolder> FullBank(int times = 1);
 std::unique_ptr<TBankFolder> SmallBank(std::vector<bank::TQuestion> questions,
                                        std::vector<bank::TPicture> pictures = {});
 // A working folder with no bank in it.
