@@ -1,5 +1,6 @@
 #include "Db.h"
 
+#include <QStringBuilder>
 #include <memory>
 
 namespace db {
@@ -7,14 +8,17 @@ namespace {
 
 std::unique_ptr<TSQLiteDatabase> QuestionStore;
 
-const QString Crlf = QStringLiteral("\r\n");
-
-QString ComposeQuestion(int position, const TSQLiteTable& t, const int columns[5])
+// The stem and options in their order, as the bank holds them.
+struct TQuestionTexts
 {
-    const QString gap = Crlf + Crlf;
-    return QString::number(position) + QLatin1Char('.') + t.FieldAsString(columns[0]) + gap +
-           t.FieldAsString(columns[1]) + gap + t.FieldAsString(columns[2]) + gap +
-           t.FieldAsString(columns[3]) + gap + t.FieldAsString(columns[4]);
+    QString title, a, b, c, d;
+};
+
+QString ComposeQuestion(int position, const TQuestionTexts& t)
+{
+    const QLatin1String gap("\r\n\r\n");
+    return QString::number(position) % QLatin1Char('.') % t.title % gap % t.a % gap % t.b % gap %
+           t.c % gap % t.d;
 }
 
 size_t FillQuestions(const QString& sql, bool trimImageName, examdata& target)
@@ -35,11 +39,15 @@ size_t FillQuestions(const QString& sql, bool trimImageName, examdata& target)
     for (size_t i = 0; i < rows; ++i, t->Next()) {
         myRecord& r = target[i];
         r.id = IntegerFromText(t->FieldAsString(idColumn));
-        r.question = ComposeQuestion(static_cast<int>(i) + 1, *t, textColumns);
+        const TQuestionTexts texts{
+            t->FieldAsString(textColumns[0]), t->FieldAsString(textColumns[1]),
+            t->FieldAsString(textColumns[2]), t->FieldAsString(textColumns[3]),
+            t->FieldAsString(textColumns[4])};
+        r.question = ComposeQuestion(static_cast<int>(i) + 1, texts);
         const QString img = t->FieldAsString(imgColumn);
         r.imgname = trimImageName ? img.trimmed() : img;
         r.result = t->FieldAsString(resultColumn);
-        r.style = t->FieldAsString(textColumns[1]).isEmpty() ? 1 : 0;
+        r.style = texts.a.isEmpty() ? 1 : 0;
         r.answer.clear();
         r.explain = explainColumn < 0 ? QString() : t->FieldAsString(explainColumn);
     }

@@ -38,24 +38,27 @@ TSQLiteTable::Kind KindOfDeclaredType(const char* declared, int storageClass)
     return Kind::Text;
 }
 
-TSQLiteTable::Value ReadValue(sqlite3_stmt* stmt, int column, TSQLiteTable::Kind kind)
+TSQLiteTable::Value ReadValue(sqlite3_stmt* stmt, int column, TSQLiteTable::Kind kind,
+                              QByteArray& bytes)
 {
     if (sqlite3_column_type(stmt, column) == SQLITE_NULL)
         return std::nullopt;
+    const void* data = nullptr;
     switch (kind) {
     case TSQLiteTable::Kind::Integer:
         return sqlite3_column_int64(stmt, column);
     case TSQLiteTable::Kind::Float:
         return sqlite3_column_double(stmt, column);
-    case TSQLiteTable::Kind::Blob: {
-        const void* blob = sqlite3_column_blob(stmt, column);
-        return QByteArray(static_cast<const char*>(blob), sqlite3_column_bytes(stmt, column));
-    }
+    case TSQLiteTable::Kind::Blob:
+        data = sqlite3_column_blob(stmt, column);
+        break;
     case TSQLiteTable::Kind::Text:
+        data = sqlite3_column_text(stmt, column);
         break;
     }
-    const unsigned char* text = sqlite3_column_text(stmt, column);
-    return QByteArray(reinterpret_cast<const char*>(text), sqlite3_column_bytes(stmt, column));
+    const TSQLiteTable::TBytes at{bytes.size(), sqlite3_column_bytes(stmt, column)};
+    bytes.append(static_cast<const char*>(data), at.length);
+    return at;
 }
 
 } // namespace
@@ -268,7 +271,7 @@ std::unique_ptr<TSQLiteTable> TSQLiteDatabase::GetTable(const QString& sql)
         std::vector<TSQLiteTable::Value> row;
         row.reserve(count);
         for (int c = 0; c < count; ++c)
-            row.push_back(ReadValue(s.stmt, c, table->kinds[c]));
+            row.push_back(ReadValue(s.stmt, c, table->kinds[c], table->bytes));
         table->rows.push_back(std::move(row));
     }
     return table;
@@ -301,7 +304,8 @@ QString TSQLiteTable::FieldAsString(int column) const
         return QString::number(*i);
     if (const double* d = std::get_if<double>(&*value))
         return QString::number(*d, 'g', 15);
-    return platform::FromCodePage936(std::get<QByteArray>(*value));
+    const TBytes& text = std::get<TBytes>(*value);
+    return platform::FromCodePage936(bytes.constData() + text.offset, text.length);
 }
 
 void TSQLiteTable::Next()

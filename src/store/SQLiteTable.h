@@ -87,7 +87,13 @@ public:
         Text,
         Blob
     };
-    using Value = std::optional<std::variant<qint64, double, QByteArray>>;
+    // Where a text or a blob lies in the table's one buffer of bytes.
+    struct TBytes
+    {
+        qsizetype offset = 0;
+        qsizetype length = 0;
+    };
+    using Value = std::optional<std::variant<qint64, double, TBytes>>;
 
     int RowCount() const { return static_cast<int>(rows.size()); }
     bool Eof() const { return current >= rows.size(); }
@@ -102,6 +108,9 @@ private:
     QStringList columns; // upper-cased
     std::vector<Kind> kinds;
     std::vector<std::vector<Value>> rows;
+    // Every text and blob of every row, end to end: one allocation now and then in place of
+    // one for each value.
+    QByteArray bytes;
     size_t current = 0;
 };
 
