@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QThread>
 #include <QTimer>
+#include <utility>
 
 TCellPos CellOfQuestion(int n)
 {
@@ -71,7 +72,11 @@ void TPractice::ResetPractice(int n)
     ErrorMode = false;
     ExamMode = false;
     ExamReviewed = false;
-    HeldWriteError.reset();
+    // A paper left unsubmitted is over, so the mark it could not write can be told now without
+    // giving anything away; later it would never be. Told once the exam's state is gone, so no
+    // tick of the clock can hand the paper in while the box is open.
+    if (const std::optional<ESQLiteException> held = std::exchange(HeldWriteError, std::nullopt))
+        platform::ReportException(*held);
     CurrentNo = 1;
     c.Prb->setValue(1);
     c.Prb->setMaximum(QuestionCount);

@@ -483,6 +483,35 @@ private slots:
         QCOMPARE(notices->shown.size(), right ? 2 : 3);
     }
 
+    // A paper left for another start is over: the mark it could not write is told then, once.
+    void refusedMarkOfAbandonedPaperIsToldAtNextStart_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("in order") << "BtnOrder";
+        QTest::newRow("new paper") << "BtnMN";
+    }
+
+    void refusedMarkOfAbandonedPaperIsToldAtNextStart()
+    {
+        QFETCH(QString, button);
+        fixture::RefuseMarks();
+        const myRecord& q = practice().Questions[0];
+        const int id = q.id;
+        Answer(1, WrongAnswer(q));
+        QVERIFY(notices->shown.isEmpty());
+
+        w->findChild<QPushButton*>(button)->click();
+        QCOMPARE(notices->shown.size(), 1);
+        QCOMPARE(notices->shown.back().kind, platform::Notices::Kind::Error);
+        QVERIFY2(notices->shown.back().text.contains(
+                     QStringLiteral("update examdata set iserror=1 where id=%1").arg(id)),
+                 qPrintable(notices->shown.back().text));
+        QCOMPARE(dialogs->opened, 0);
+
+        w->findChild<QPushButton*>(button)->click();
+        QCOMPARE(notices->shown.size(), 1);
+    }
+
     void failedScoreWriteIsReportedAfterDialog()
     {
         platform::Notices::SetApplicationTitle(QStringLiteral("砺行驾考－驾驶员考试单机版"));
