@@ -1,10 +1,9 @@
 #include "AnswerLog.h"
 #include "Db.h"
 #include "Fixture.h"
-#include "FrmMain.h"
+#include "MainWindow.h"
 #include "TestNotices.h"
 
-#include <QCheckBox>
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
@@ -41,17 +40,9 @@ QStringList RowsOnDisk(const QString& bank)
 const QDateTime Now(QDate(2026, 5, 4), QTime(9, 15, 30));
 
 // The window on its first practice, without the move after an answer, at a fixed time.
-struct TWindow
+struct TWindow : fixture::TMainWindow
 {
-    TWindow()
-    {
-        p.Clock = [] { return Now; };
-        w.show();
-        QTest::mouseClick(c.ChkAutoNext, Qt::LeftButton);
-    }
-    TFrmMain w;
-    const TMainControls& c = w.Controls();
-    TPractice& p = w.Practice();
+    TWindow() : TMainWindow(false, [] { return Now; }) {}
 };
 
 } // namespace

@@ -1,10 +1,9 @@
 #include "AnswerLog.h"
 #include "Db.h"
 #include "Fixture.h"
-#include "FrmMain.h"
+#include "MainWindow.h"
 #include "TestNotices.h"
 
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QSet>
@@ -42,27 +41,20 @@ QSet<int> Ids(const TPractice& p)
 }
 
 // The window opened on the day, without the move after an answer.
-struct TWindow
+std::function<QDateTime()> ClockOn(QDate day)
 {
-    explicit TWindow(QDate day = Today)
-    {
-        SetDay(day);
-        w.show();
-        QTest::mouseClick(c.ChkAutoNext, Qt::LeftButton);
-    }
-    void SetDay(QDate day)
-    {
-        p.Clock = [day] { return QDateTime(day, QTime(10, 0)); };
-    }
+    return [day] { return QDateTime(day, QTime(10, 0)); };
+}
+
+struct TWindow : fixture::TMainWindow
+{
+    explicit TWindow(QDate day = Today) : TMainWindow(false, ClockOn(day)) {}
+    void SetDay(QDate day) { p.Clock = ClockOn(day); }
     QString Caption() const { return w.findChild<QPushButton*>("BtnReview")->text(); }
     void ClickReview()
     {
         QTest::mouseClick(w.findChild<QPushButton*>("BtnReview"), Qt::LeftButton);
     }
-
-    TFrmMain w;
-    const TMainControls& c = w.Controls();
-    TPractice& p = w.Practice();
 };
 
 // The statements the store's connection compiles.

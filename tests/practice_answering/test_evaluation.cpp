@@ -1,7 +1,7 @@
 #include "AnswerSheet.h"
 #include "Db.h"
 #include "Fixture.h"
-#include "FrmMain.h"
+#include "MainWindow.h"
 #include "Rate.h"
 #include "TestNotices.h"
 
@@ -20,20 +20,9 @@ int Marked()
     return db::CountQuestions(QStringLiteral("where iserror=1"));
 }
 
-// The window on an in-order practice, with the move after an answer switched off unless the
-// test wants it.
-struct TWindow
+struct TWindow : fixture::TMainWindow
 {
-    explicit TWindow(bool autoNext = false)
-    {
-        w.show();
-        if (!autoNext)
-            QTest::mouseClick(c.ChkAutoNext, Qt::LeftButton);
-    }
-
-    TFrmMain w;
-    const TMainControls& c = w.Controls();
-    TPractice& p = w.Practice();
+    using TMainWindow::TMainWindow;
 
     const TAnswerSheetModel::TCell& Cell(int n) const
     {

@@ -4,11 +4,10 @@
 #include "Explanation.h"
 #include "FindControl.h"
 #include "Fixture.h"
-#include "FrmMain.h"
+#include "MainWindow.h"
 #include "TestNotices.h"
 
 #include <QAccessible>
-#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -42,27 +41,11 @@ QStringList Lines(const TExplanationView& view)
 }
 
 // The window on an in-order practice of the four questions.
-struct TWindow
+struct TWindow : fixture::TMainWindow
 {
-    explicit TWindow(bool autoNext = false)
-    {
-        w.show();
-        if (!autoNext)
-            QTest::mouseClick(c.ChkAutoNext, Qt::LeftButton);
-    }
+    using TMainWindow::TMainWindow;
 
-    TFrmMain w;
-    const TMainControls& c = w.Controls();
-    TPractice& p = w.Practice();
     TExplainPanel* panel = fixture::Find<TExplainPanel>(w, "PanExplain");
-
-    // Displays the question in place n, as a click on its cell does.
-    void Go(int n)
-    {
-        const TCellPos cell = CellOfQuestion(n);
-        c.Grd->GotoCell(cell.row, cell.col);
-        p.GrdClickCell(cell.row, cell.col);
-    }
     // Displays the question of that id wherever the exam paper put it.
     void GoToId(int id)
     {
