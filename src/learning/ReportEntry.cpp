@@ -17,7 +17,7 @@ QPushButton* AddReportEntry(QWidget& window, const TPractice& practice)
     button->setFocusPolicy(Qt::NoFocus);
     QObject::connect(button, &QPushButton::clicked, &window, [&window, &practice] {
         platform::Guard([&] {
-            if (practice.ExamMode && !practice.ExamReviewed) {
+            if (!practice.AnswersJudged()) {
                 platform::Notices::Inform(
                     QStringLiteral("模拟考试进行中，交卷并查看答题情况后再看学习报告"), &window);
                 return;

@@ -80,7 +80,7 @@ void TReview::UpdateCaption()
 {
     // A count that moved with an answer would tell a wrong one from a right one; it waits for
     // the judgement to be shown, or for the next start.
-    if (practice.ExamMode && !practice.ExamReviewed)
+    if (!practice.AnswersJudged())
         return;
     const int due = DueCount();
     BtnReview->setText(due > 0 ? QStringLiteral("巩固练习(%1)").arg(due)

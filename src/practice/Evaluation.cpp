@@ -105,7 +105,7 @@ void TPractice::EvaluateAnswer(const QString& given, const QString& correct)
     const TCellPos cell = CellOfQuestion(CurrentNo);
     TAnswerSheetModel& sheet = c.Grd->Model();
     sheet.SetBackground(cell.row, cell.col, AnsweredCellColor);
-    const bool marks = !ExamMode || ExamReviewed;
+    const bool marks = AnswersJudged();
     c.ImgAnswer->setVisible(marks);
 
     // A failed error-book write must not leave the judgement half shown: everything on

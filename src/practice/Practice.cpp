@@ -176,12 +176,12 @@ void TPractice::BtnSelectClick()
 void TPractice::ShowExplanation()
 {
     c.PanExplain->Show(
-        Explanation.View(Current(), c.LblRight->isVisibleTo(c.Window), !ExamMode || ExamReviewed));
+        Explanation.View(Current(), c.LblRight->isVisibleTo(c.Window), AnswersJudged()));
 }
 
 void TPractice::ExplainAnswer(const QString& given)
 {
-    Explanation.Answered(CurrentNo, *Current(), given, !ExamMode || ExamReviewed);
+    Explanation.Answered(CurrentNo, *Current(), given, AnswersJudged());
     ShowExplanation();
 }
 

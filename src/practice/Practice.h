@@ -101,6 +101,9 @@ public:
     const TMainControls& Controls() const { return c; }
     // The question on display, or nullptr while no practice is loaded.
     myRecord* Current();
+    // Whether the screen may tell a right answer from a wrong one: always, but in a mock exam
+    // only once the paper has been handed in and is under review.
+    bool AnswersJudged() const { return !ExamMode || ExamReviewed; }
 
 signals:
     // A question was put on display, another one or the same again.

@@ -29,5 +29,5 @@ QStringList ReadingOf(const myRecord& question, bool withAnswer)
 
 bool AnswerMayBeRead(const TPractice& practice)
 {
-    return practice.AnswerShown && !(practice.ExamMode && !practice.ExamReviewed);
+    return practice.AnswerShown && practice.AnswersJudged();
 }
