@@ -109,10 +109,17 @@ void TPractice::FormKeyUp(quint16 Key)
 void TPractice::SetKeyBoard()
 {
     const platform::TProfileFile config(ConfigFilePath());
-    quint16* bindings[] = {&KeyA, &KeyB, &KeyC, &KeyD, &KeyYes, &KeyNo, &KeyPrev, &KeyNext};
-    for (size_t i = 0; i < std::size(bindings); ++i) {
+    const auto bindings = Bindings(*this);
+    for (size_t i = 0; i < bindings.size(); ++i) {
         const TKeyBinding& k = KeyBindings[i];
         *bindings[i] = static_cast<quint16>(
             config.ReadInteger(QStringLiteral("keyboard_key"), QString::fromLatin1(k.key), k.code));
     }
+}
+
+bool TPractice::IsBound(quint16 key) const
+{
+    const auto bindings = Bindings(*this);
+    return std::any_of(bindings.begin(), bindings.end(),
+                       [key](const quint16* binding) { return *binding == key; });
 }

@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QDateTime>
 #include <QObject>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -97,6 +98,8 @@ public:
     quint16 KeyNo = 100;
     quint16 KeyPrev = 33;
     quint16 KeyNext = 34;
+    // Whether the key is one of the eight bindings above.
+    bool IsBound(quint16 key) const;
 
     const TMainControls& Controls() const { return c; }
     // The question on display, or nullptr while no practice is loaded.
@@ -110,6 +113,12 @@ signals:
     void QuestionShown();
 
 private:
+    // The eight bindings, in the order of KeyBindings.
+    template <typename Self> static auto Bindings(Self& self)
+    {
+        return std::array{&self.KeyA,   &self.KeyB,  &self.KeyC,    &self.KeyD,
+                          &self.KeyYes, &self.KeyNo, &self.KeyPrev, &self.KeyNext};
+    }
     void GoToQuestion(int n);
     // The explanation panel after every change of what it depends on: the question shown,
     // its right answer's visibility, an answer given, a new practice.

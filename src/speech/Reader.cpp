@@ -64,15 +64,8 @@ void TReader::SetAutoRead(bool on)
 
 void TReader::KeyUp(quint16 key)
 {
-    if (key != ReadKey)
-        return;
-    for (const quint16 binding :
-         {practice.KeyA, practice.KeyB, practice.KeyC, practice.KeyD, practice.KeyYes,
-          practice.KeyNo, practice.KeyPrev, practice.KeyNext}) {
-        if (binding == key)
-            return;
-    }
-    ReadCurrent();
+    if (key == ReadKey && !practice.IsBound(key))
+        ReadCurrent();
 }
 
 void TReader::QuestionShown()
