@@ -10,6 +10,9 @@ void RegisterHandlers();
 void RegisterStudyReport();
 void RegisterSpeech();
 
+// A school's bank, as many times as large as the full bank.
+inline constexpr int LargeBank = 10;
+
 // The name of a benchmark run on the full bank `times` over: the rows of a larger bank carry
 // its size at the end ("BtnOrderClick/11770").
 std::string OnBank(const char* name, int times);

@@ -12,8 +12,6 @@ constexpr double HandlerLimitMs = 5;
 // The press of 朗读 only hands the text over; the first samples follow within this time.
 constexpr double SpeakPressLimitMs = 1;
 constexpr double SpeakFirstSamplesLimitMs = 300;
-// A school's bank ten times as large as the national one.
-constexpr int LargeBank = 10;
 constexpr double StartLimitMs = 250;
 // One frame at 60 Hz: the review's start, and every handler on the large bank.
 constexpr double OneFrameMs = 16.7;

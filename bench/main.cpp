@@ -29,7 +29,7 @@ int main(int argc, char* argv[])
     SetContext(&context);
     // The full bank, then a school's bank ten times as large, every benchmark of the bank on
     // each. Last on each: the report adds a long score history to the bank the others use.
-    for (const int times : {1, 10}) {
+    for (const int times : {1, LargeBank}) {
         RegisterOnBank(times);
         RegisterRawFloor();
         RegisterStartUp();
