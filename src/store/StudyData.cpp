@@ -12,8 +12,6 @@ std::vector<TScorePoint> LoadAllScores()
     std::unique_ptr<TSQLiteTable> t = GetQuestionStore().GetTable(
         QStringLiteral("SELECT score, dateline FROM scoredata order by id"));
     std::vector<TScorePoint> scores;
-    if (t->RowCount() == 0)
-        return scores;
     scores.reserve(t->RowCount());
     for (; !t->Eof(); t->Next())
         scores.push_back({IntegerFromText(t->FieldAsString(0)), t->FieldAsString(1)});
