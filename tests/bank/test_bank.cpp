@@ -417,6 +417,9 @@ private slots:
         QSet<QString> pack;
         for (const bank::TPicture& p : folder->Pictures())
             pack.insert(p.name);
+        QSet<QString> packFolded;
+        for (const QString& name : pack)
+            packFolded.insert(name.toLower());
         int blankOption = 0, blankPicture = 0, otherCase = 0, difficult = 0, marked = 0;
         for (const bank::TQuestion& q : questions) {
             ++perChapter[q.chapter];
@@ -426,6 +429,9 @@ private slots:
             blankOption += !q.a.isEmpty() && q.a.trimmed().isEmpty();
             blankPicture += q.imgname != q.imgname.trimmed();
             otherCase += !q.imgname.isEmpty() && !pack.contains(q.imgname.trimmed());
+            // A mock exam draws at random and looks its pictures up by the name as stored.
+            QVERIFY2(q.imgname.isEmpty() || packFolded.contains(q.imgname.toLower()),
+                     qPrintable(q.imgname));
             difficult += q.difficult == 1;
             marked += q.iserror == 1;
             QVERIFY(q.a.isEmpty() ? q.b.isEmpty() && (q.result == "对" || q.result == "错")

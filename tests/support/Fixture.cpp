@@ -42,15 +42,21 @@ void SetKindAndAnswer(bank::TQuestion& q, int pos)
 }
 
 // Position 5 of each 11 shows a picture; its pack name is upper case on every other one,
-// and the first one at 16 has blanks around its imgname.
+// and the first one at 16 has blanks around its imgname. An exam paper keeps those blanks, so
+// the pack holds that picture under its padded name too: a paper drawn at random shows every
+// picture, whichever questions it draws.
 void SetPicture(bank::TQuestion& q, int pos, const QByteArray& png,
                 std::vector<bank::TPicture>& pack)
 {
     if (pos % 11 != 5)
         return;
     const QString name = QStringLiteral("tu%1").arg(q.id);
-    q.imgname = pos == 16 ? QStringLiteral(" %1 ").arg(name) : name;
     pack.push_back({pos % 22 == 5 ? name.toUpper() : name, png});
+    q.imgname = name;
+    if (pos == 16) {
+        q.imgname = QStringLiteral(" %1 ").arg(name);
+        pack.push_back({q.imgname, png});
+    }
 }
 
 std::pair<std::vector<bank::TQuestion>, std::vector<bank::TPicture>> FullBankContent(int times)
