@@ -5,6 +5,8 @@
 // estimate's, so a good score here is not the estimate agreeing with itself.
 //
 //     jiakao-calibrate [LEARNERS] [SEED]
+//
+// 5,000 learners by default, so that a decile's observed pass rate is not mostly noise.
 #include "Mastery.h"
 #include "PassEstimate.h"
 
@@ -262,7 +264,7 @@ double Brier(const TPredictor& p)
 
 int main(int argc, char* argv[])
 {
-    const int learners = argc > 1 ? std::atoi(argv[1]) : 2000;
+    const int learners = argc > 1 ? std::atoi(argv[1]) : 5000;
     const unsigned long long seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 20260105;
     std::mt19937_64 rng(seed);
     const std::vector<TSimQuestion> sim = MakeBank(rng);

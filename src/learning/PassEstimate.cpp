@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <map>
 #include <numeric>
 #include <tuple>
+#include <unordered_map>
 
 namespace learning {
 namespace {
@@ -212,76 +212,85 @@ std::vector<TOutcome> Outcomes(const std::vector<TAnswerRow>& log)
 std::vector<double> RecallEstimates(const std::vector<TEstimateQuestion>& bank,
                                     const std::vector<TOutcome>& record, QDate today)
 {
-    std::map<int, int> chapterOf;
-    for (const TEstimateQuestion& q : bank)
-        chapterOf[q.id] = q.chapter;
+    // The record's answers by the bank's place of their question; answers to a question the bank
+    // no longer holds are left out.
+    std::unordered_map<int, size_t> placeOf;
+    placeOf.reserve(bank.size());
+    for (size_t k = 0; k < bank.size(); ++k)
+        placeOf.emplace(bank[k].id, k);
+    std::vector<std::pair<size_t, const TOutcome*>> answers;
+    answers.reserve(record.size());
+    for (const TOutcome& o : record)
+        if (const auto found = placeOf.find(o.qid); found != placeOf.end())
+            answers.emplace_back(found->second, &o);
 
     // First pass: every question's first try, by chapter.
-    std::map<int, std::pair<double, double>> firstTries; // chapter -> (tries, right)
-    std::map<int, TQuestionState> states;
+    std::unordered_map<int, std::pair<double, double>> firstTries; // chapter -> (tries, right)
+    std::vector<char> tried(bank.size(), 0);
     double tries = 0;
     double right = 0;
-    for (const TOutcome& o : record) {
-        const auto chapter = chapterOf.find(o.qid);
-        if (chapter == chapterOf.end())
+    for (const auto& [place, o] : answers) {
+        if (tried[place])
             continue;
-        TQuestionState& s = states[o.qid];
-        if (s.answered)
-            continue;
-        s.answered = true;
-        auto& [chapterTries, chapterRight] = firstTries[chapter->second];
+        tried[place] = 1;
+        auto& [chapterTries, chapterRight] = firstTries[bank[place].chapter];
         ++chapterTries;
-        chapterRight += o.correct ? 1 : 0;
+        chapterRight += o->correct ? 1 : 0;
         ++tries;
-        right += o.correct ? 1 : 0;
+        right += o->correct ? 1 : 0;
     }
     const double overall = (right + FirstTryWeight * PriorRecall) / (tries + FirstTryWeight);
-    std::map<int, double> firstTryRate;
+    std::unordered_map<int, double> chapterLogit;
     for (const auto& [chapter, counts] : firstTries)
-        firstTryRate[chapter] =
-            (counts.second + FirstTryWeight * overall) / (counts.first + FirstTryWeight);
-    const auto chapterRate = [&](int chapter) {
-        const auto found = firstTryRate.find(chapter);
-        return found == firstTryRate.end() ? overall : found->second;
+        chapterLogit[chapter] =
+            Logit((counts.second + FirstTryWeight * overall) / (counts.first + FirstTryWeight));
+    const auto logitOf = [&](int chapter) {
+        const auto found = chapterLogit.find(chapter);
+        return found == chapterLogit.end() ? Logit(overall) : found->second;
     };
 
-    // Second pass: every repeated answer, by the state its question was in.
-    std::map<std::tuple<int, qint64, bool, int, int>, TCell> cells;
-    states.clear();
-    for (const TOutcome& o : record) {
-        const auto chapter = chapterOf.find(o.qid);
-        if (chapter == chapterOf.end())
-            continue;
-        TQuestionState& s = states[o.qid];
+    // Second pass: every repeated answer, by the state its question was in. A cell's key holds
+    // all that its features are made of.
+    std::unordered_map<quint64, TCell> cells;
+    std::vector<TQuestionState> states(bank.size());
+    for (const auto& [place, o] : answers) {
+        TQuestionState& s = states[place];
         if (s.answered) {
-            const qint64 gap = s.mastery.lastAnswer.daysTo(o.day);
-            TCell& c = cells[{s.mastery.box, gap, s.lastCorrect, s.wrongs, chapter->second}];
-            c.x = Features(s, gap, Logit(chapterRate(chapter->second)));
+            const qint64 gap = std::clamp<qint64>(s.mastery.lastAnswer.daysTo(o->day), 0, 1 << 20);
+            const quint64 key =
+                ((((quint64(gap) * 2 + (s.lastCorrect ? 1 : 0)) * 8 + quint64(s.mastery.box)) *
+                      65536 +
+                  quint64(std::min(s.wrongs, 65535))) *
+                     65536 +
+                 quint64(bank[place].chapter & 0xffff));
+            TCell& c = cells[key];
+            if (c.answers == 0)
+                c.x = Features(s, gap, logitOf(bank[place].chapter));
             ++c.answers;
-            c.right += o.correct ? 1 : 0;
+            c.right += o->correct ? 1 : 0;
         }
-        ApplyAnswer(s.mastery, o.day, o.correct);
-        s.lastCorrect = o.correct;
-        s.wrongs += o.correct ? 0 : 1;
+        ApplyAnswer(s.mastery, o->day, o->correct);
+        s.lastCorrect = o->correct;
+        s.wrongs += o->correct ? 0 : 1;
         s.answered = true;
     }
     std::vector<TCell> fitted;
     fitted.reserve(cells.size());
     for (const auto& [key, cell] : cells)
         fitted.push_back(cell);
+    // The fit's sums must not depend on the hash table's order, or the figure would.
+    std::sort(fitted.begin(), fitted.end(), [](const TCell& a, const TCell& b) {
+        return std::tie(a.x, a.answers, a.right) < std::tie(b.x, b.answers, b.right);
+    });
     const TRecallFit fit(fitted);
 
     std::vector<double> recall;
     recall.reserve(bank.size());
-    for (const TEstimateQuestion& q : bank) {
-        const auto found = states.find(q.id);
-        if (found == states.end()) {
-            recall.push_back(chapterRate(q.chapter));
-            continue;
-        }
-        const TQuestionState& s = found->second;
-        recall.push_back(fit.Predict(
-            Features(s, s.mastery.lastAnswer.daysTo(today), Logit(chapterRate(q.chapter)))));
+    for (size_t k = 0; k < bank.size(); ++k) {
+        const TQuestionState& s = states[k];
+        recall.push_back(s.answered ? fit.Predict(Features(s, s.mastery.lastAnswer.daysTo(today),
+                                                           logitOf(bank[k].chapter)))
+                                    : Logistic(logitOf(bank[k].chapter)));
     }
     return recall;
 }
