@@ -156,16 +156,6 @@ void Road(QPainter& p)
     p.drawLine(QPointF(52, -60), QPointF(52, 60));
 }
 
-// A car from above, its nose pointing up.
-void CarTop(QPainter& p, QPointF centre, const QColor& color)
-{
-    p.setPen(Qt::NoPen);
-    p.setBrush(color);
-    p.drawRoundedRect(QRectF(centre.x() - 9, centre.y() - 17, 18, 34), 5, 5);
-    p.setBrush(QColor(200, 220, 240));
-    p.drawRect(QRectF(centre.x() - 7, centre.y() - 9, 14, 6));
-}
-
 void MarkingLine(QPainter& p, QPointF from, QPointF to, const QColor& color, double width,
                  bool dashed)
 {
