@@ -1,6 +1,7 @@
 #include "Practice.h"
 
 #include "AnswerSheet.h"
+#include "Db.h"
 #include "Desktop.h"
 #include "ExplainPanel.h"
 #include "Guard.h"
@@ -46,6 +47,7 @@ TPractice::TPractice(const TMainControls& controls, QObject* parent) : QObject(p
     on(c.BtnPre, &TPractice::BtnPreClick);
     on(c.BtnNext, &TPractice::BtnNextClick);
     on(c.ChkAutoNext, &TPractice::ChkAutoNextClick);
+    on(c.BtnConfirm, &TPractice::BtnConfirmClick);
     for (QPushButton* answer : {c.BtnA, c.BtnB, c.BtnC, c.BtnD, c.BtnYes, c.BtnNo})
         connect(answer, &QPushButton::clicked, this,
                 [this, answer] { platform::Guard([&] { BtnAClick(answer); }); });
@@ -114,7 +116,7 @@ void TPractice::ResetPractice(int n)
 void TPractice::ShowPicture(const QString& imgname)
 {
     if (!QuestionBitmap) {
-        PictureLibrary = platform::TPictureLibrary::Load();
+        PictureLibrary = platform::TPictureLibrary::Load(db::PictureFileName(db::CurrentSubject()));
         QuestionBitmap.emplace();
     }
     if (!PictureLibrary)
@@ -151,8 +153,7 @@ void TPractice::ShowQuestion()
             ShowNoPicture();
         }
     }
-    c.Panelxz->setVisible(entry.style == 0);
-    c.Panelpd->setVisible(entry.style != 0);
+    ShowAnswerButtons(entry);
     c.LblExam->setText(entry.question);
     c.LblRight->setText(QStringLiteral("正确答案：") + entry.result);
     c.LblMyAnswer->setText(entry.answer);
@@ -163,6 +164,31 @@ void TPractice::ShowQuestion()
     emit QuestionShown();
     if (pictureError)
         std::rethrow_exception(pictureError);
+}
+
+void TPractice::ShowAnswerButtons(const myRecord& entry)
+{
+    c.Panelxz->setVisible(entry.style == 0);
+    c.Panelpd->setVisible(entry.style != 0);
+    const std::array letters{c.BtnA, c.BtnB, c.BtnC, c.BtnD};
+    for (size_t i = 0; i < letters.size(); ++i) {
+        letters[i]->setCheckable(entry.multiple);
+        letters[i]->setChecked(entry.multiple &&
+                               entry.answer.contains(QChar(u'A' + static_cast<int>(i))));
+    }
+    c.BtnConfirm->setVisible(entry.multiple);
+    c.LblMultiple->setVisible(entry.multiple);
+    // Up to four letters where 科目一 shows one: a smaller font over the blank, and the mark
+    // after it.
+    static const QFont oneLetter = c.LblMyAnswer->font();
+    static const QRect oneLetterPlace = c.LblMyAnswer->geometry();
+    static const QRect markPlace = c.ImgAnswer->geometry();
+    QFont font = oneLetter;
+    if (entry.multiple)
+        font.setPointSize(14);
+    c.LblMyAnswer->setFont(font);
+    c.LblMyAnswer->setGeometry(entry.multiple ? QRect(417, 184, 46, 20) : oneLetterPlace);
+    c.ImgAnswer->setGeometry(entry.multiple ? markPlace.translated(17, 0) : markPlace);
 }
 
 void TPractice::BtnSelectClick()

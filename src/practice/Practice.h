@@ -71,6 +71,9 @@ public:
 
     // Answering.
     void BtnAClick(QAbstractButton* sender);
+    // Gives the letters chosen on a multiple-choice question, in alphabetical order; nothing
+    // chosen, or another kind of question, does nothing.
+    void BtnConfirmClick();
     void GiveAnswer(const QString& answer);
     void EvaluateAnswer(const QString& given, const QString& correct);
     void ChkAutoNextClick();
@@ -129,6 +132,10 @@ private:
     std::optional<ESQLiteException> RecordAnswer(const TAnswerRow& row);
     void ShowPicture(const QString& imgname);
     void ShowNoPicture();
+    // The answer buttons of the question: 对 and 错, or A to D, on a multiple-choice question as
+    // switches pressed for the letters of its answer, with 确定, its hint and room for a longer
+    // answer.
+    void ShowAnswerButtons(const myRecord& entry);
 
     TMainControls c;
     TExplanation Explanation;

@@ -23,4 +23,11 @@ QString PictureFileName(TSubject subject)
     return Numbered("Image", subject);
 }
 
+TExamRules ExamRules(TSubject subject)
+{
+    if (subject == TSubject::Four)
+        return {.questionCount = 50, .timeLimit = 1800, .pointsEach = 2};
+    return {.questionCount = 100, .timeLimit = 2700, .pointsEach = 1};
+}
+
 } // namespace db

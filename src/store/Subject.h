@@ -17,4 +17,14 @@ QString BankFileName(TSubject subject);
 // "Image.db" / "Image4.db", found as the picture pack is found.
 QString PictureFileName(TSubject subject);
 
+// How the subject's mock exam is sat: so many questions, submitted when the clock reaches the
+// time limit, so many points for each right answer.
+struct TExamRules
+{
+    int questionCount;
+    int timeLimit;
+    int pointsEach;
+};
+TExamRules ExamRules(TSubject subject);
+
 } // namespace db
