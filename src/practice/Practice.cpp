@@ -37,7 +37,9 @@ void WaitPumping(unsigned ms)
     }
 }
 
-TPractice::TPractice(const TMainControls& controls, QObject* parent) : QObject(parent), c(controls)
+TPractice::TPractice(const TMainControls& controls, QObject* parent)
+    : QObject(parent), c(controls), oneLetterFont(c.LblMyAnswer->font()),
+      oneLetterPlace(c.LblMyAnswer->geometry()), markPlace(c.ImgAnswer->geometry())
 {
     auto on = [this](QAbstractButton* button, auto handler) {
         connect(button, &QAbstractButton::clicked, this,
@@ -172,18 +174,17 @@ void TPractice::ShowAnswerButtons(const myRecord& entry)
     c.Panelpd->setVisible(entry.style != 0);
     const std::array letters{c.BtnA, c.BtnB, c.BtnC, c.BtnD};
     for (size_t i = 0; i < letters.size(); ++i) {
-        letters[i]->setCheckable(entry.multiple);
+        // Only a checkable button takes a new state: it is let go before it stops being one.
+        letters[i]->setCheckable(true);
         letters[i]->setChecked(entry.multiple &&
                                entry.answer.contains(QChar(u'A' + static_cast<int>(i))));
+        letters[i]->setCheckable(entry.multiple);
     }
     c.BtnConfirm->setVisible(entry.multiple);
     c.LblMultiple->setVisible(entry.multiple);
     // Up to four letters where 科目一 shows one: a smaller font over the blank, and the mark
     // after it.
-    static const QFont oneLetter = c.LblMyAnswer->font();
-    static const QRect oneLetterPlace = c.LblMyAnswer->geometry();
-    static const QRect markPlace = c.ImgAnswer->geometry();
-    QFont font = oneLetter;
+    QFont font = oneLetterFont;
     if (entry.multiple)
         font.setPointSize(14);
     c.LblMyAnswer->setFont(font);

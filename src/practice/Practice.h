@@ -9,7 +9,9 @@
 
 #include <QColor>
 #include <QDateTime>
+#include <QFont>
 #include <QObject>
+#include <QRect>
 #include <array>
 #include <functional>
 #include <memory>
@@ -138,6 +140,9 @@ private:
     void ShowAnswerButtons(const myRecord& entry);
 
     TMainControls c;
+    // How the answer given is shown for one letter, as the window was built.
+    QFont oneLetterFont;
+    QRect oneLetterPlace, markPlace;
     TExplanation Explanation;
     std::unique_ptr<platform::TPictureLibrary> PictureLibrary;
     std::optional<QPixmap> QuestionBitmap;

@@ -4,13 +4,21 @@
 #include "Db.h"
 #include "ExplainPanel.h"
 #include "Fixture.h"
+#include "FrmChapter.h"
+#include "FrmQhlx.h"
+#include "FrmSpecial.h"
+#include "KeyBindings.h"
 #include "MainWindow.h"
+#include "ProfileStrings.h"
 #include "Reading.h"
 #include "TestNotices.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSet>
 #include <QTest>
 #include <array>
@@ -47,6 +55,8 @@ struct TWindow : fixture::TMainWindow
         else
             QTest::mouseClick(c.BtnConfirm, Qt::LeftButton);
     }
+    QPushButton* Subject() const { return w.findChild<QPushButton*>(QStringLiteral("BtnSubject")); }
+    void Switch(const char* item) { w.findChild<QAction*>(QString::fromLatin1(item))->trigger(); }
     const TAnswerSheetModel::TCell& Cell(int n) const
     {
         const TCellPos pos = CellOfQuestion(n);
@@ -57,6 +67,18 @@ struct TWindow : fixture::TMainWindow
 int MarkedCount(int id)
 {
     return db::CountQuestions(QStringLiteral("where id=%1 and iserror=1").arg(id));
+}
+
+void KeepSubject(int subject)
+{
+    platform::TProfileFile(ConfigFilePath())
+        .WriteInteger(QStringLiteral("subject"), QStringLiteral("current"), subject);
+}
+
+int Kept()
+{
+    return platform::TProfileFile(ConfigFilePath())
+        .ReadInteger(QStringLiteral("subject"), QStringLiteral("current"), 0);
 }
 
 int ScoreRows()
@@ -71,9 +93,11 @@ class TestSubjectFour : public QObject
     Q_OBJECT
 
 private slots:
+    // 科目四 kept in Config.cfg, as the learner left it.
     void init()
     {
         folder = fixture::BothSubjects();
+        KeepSubject(4);
         db::SelectSubject(db::TSubject::Four);
     }
     void cleanup()
@@ -251,6 +275,7 @@ private slots:
                                            : fixture::MultipleChoiceQuestion(id, 3));
         folder = fixture::EmptyFolder();
         folder->AddSubjectFour(questions);
+        KeepSubject(4);
         TWindow t;
         QTest::mouseClick(t.c.BtnMN, Qt::LeftButton);
         QCOMPARE(t.p.QuestionCount, 50);
@@ -335,6 +360,116 @@ private slots:
         QVERIFY(!t.c.ImgAnswer->isVisible());
         QCOMPARE(t.Cell(41).font, NormalFontColor);
         QVERIFY(t.c.PanExplain->Shown().Empty());
+    }
+
+    void theSelectionDialogsOfferTheSubjectsOwn()
+    {
+        TWindow t;
+        TFrmChapter chapters(t.w.Starts(), &t.w);
+        auto* list = chapters.findChild<QListWidget*>(QStringLiteral("Lib"));
+        QCOMPARE(list->count(), 8);
+        QCOMPARE(list->item(0)->text(), QStringLiteral("所有试题顺序练习(520题)"));
+        QCOMPARE(list->item(1)->text(), QStringLiteral("一.违法行为综合判断与案例分析(100题)"));
+        QCOMPARE(list->item(7)->text(),
+                 QStringLiteral("七.交通事故救护及常见危化品处置常识(40题)"));
+        list->setCurrentRow(2);
+        chapters.BtnOrderClick();
+        QCOMPARE(t.p.QuestionCount, 120);
+
+        TFrmSpecial types(t.w.Starts(), &t.w);
+        auto* multiple = types.findChild<QRadioButton*>(QStringLiteral("itemOption2"));
+        QCOMPARE(multiple->text(), QStringLiteral("多选题"));
+        multiple->setChecked(true);
+        types.BtnOrderClick();
+        QCOMPARE(t.p.QuestionCount, 104);
+        for (const myRecord& q : t.p.Questions)
+            QVERIFY(q.multiple);
+        types.findChild<QRadioButton*>(QStringLiteral("itemOption0"))->setChecked(true);
+        types.BtnOrderClick();
+        QCOMPARE(t.p.QuestionCount, 208);
+
+        TFrmQhlx intensive(t.w.Starts(), &t.w);
+        intensive.BtnOrderClick();
+        QCOMPARE(t.p.QuestionCount,
+                 db::CountQuestions(QStringLiteral("where qhlx>0 and qhlx<=100")));
+        QVERIFY(t.p.QuestionCount > 0);
+    }
+
+    // The strip entry switches both ways; the choice is kept for the next start-up.
+    void switchesBothWaysAndKeepsTheChoice()
+    {
+        KeepSubject(1);
+        {
+            TWindow t;
+            QCOMPARE(t.Subject()->text(), QStringLiteral("科目一"));
+            QCOMPARE(t.c.GrpMain->title(), QStringLiteral("顺序练习(共计1177题)"));
+            t.Switch("mniSubject4");
+            QCOMPARE(t.Subject()->text(), QStringLiteral("科目四"));
+            QCOMPARE(t.c.GrpMain->title(), QStringLiteral("顺序练习(共计520题)"));
+            QCOMPARE(Kept(), 4);
+        }
+        TWindow t;
+        QCOMPARE(t.Subject()->text(), QStringLiteral("科目四"));
+        QCOMPARE(t.c.GrpMain->title(), QStringLiteral("顺序练习(共计520题)"));
+        t.Switch("mniSubject1");
+        QCOMPARE(t.Subject()->text(), QStringLiteral("科目一"));
+        QCOMPARE(t.c.GrpMain->title(), QStringLiteral("顺序练习(共计1177题)"));
+        QCOMPARE(Kept(), 1);
+        // 科目一's pictures again, from its own pack.
+        t.Go(6);
+        QVERIFY(t.c.ImgExam->isVisible());
+        QCOMPARE(t.c.ImgExam->pixmap().toImage().pixelColor(5, 5), QColor(Qt::blue));
+    }
+
+    void aMissingBankLeavesSubjectOne()
+    {
+        folder = fixture::FullBank();
+        KeepSubject(4);
+        TWindow t;
+        QCOMPARE(t.Subject()->text(), QStringLiteral("科目一"));
+        QCOMPARE(t.c.GrpMain->title(), QStringLiteral("顺序练习(共计1177题)"));
+        auto* four = t.w.findChild<QAction*>(QStringLiteral("mniSubject4"));
+        QVERIFY(!four->isEnabled());
+        QVERIFY(four->toolTip().contains(QStringLiteral("Test4.db")));
+    }
+
+    void switchingAsksBeforeLeavingAPaper()
+    {
+        TWindow t;
+        fixture::TNotices notices;
+        QTest::mouseClick(t.c.BtnMN, Qt::LeftButton);
+        notices.Answer(false);
+        t.Switch("mniSubject1");
+        QCOMPARE(notices.Texts(),
+                 QStringList{QStringLiteral("模拟考试还没有交卷，确定要放弃吗？")});
+        QVERIFY(t.p.ExamMode);
+        QCOMPARE(t.c.GrpMain->title(), QStringLiteral("模拟考试(共计50题)"));
+        QCOMPARE(t.Subject()->text(), QStringLiteral("科目四"));
+        notices.Answer(true);
+        t.Switch("mniSubject1");
+        QVERIFY(!t.p.ExamMode);
+        QCOMPARE(t.c.GrpMain->title(), QStringLiteral("顺序练习(共计1177题)"));
+        QCOMPARE(notices.unexpectedConfirmations, 0);
+    }
+
+    // The error book and 巩固练习 hold each subject's own questions.
+    void learningFollowsTheSubject()
+    {
+        TWindow t;
+        t.Go(10);
+        t.Press(1, false);
+        t.Confirm(false);
+        auto* review = t.w.findChild<QPushButton*>(QStringLiteral("BtnReview"));
+        QCOMPARE(review->text(), QStringLiteral("巩固练习(1)"));
+        QTest::mouseClick(t.c.BtnError, Qt::LeftButton);
+        QCOMPARE(t.p.QuestionCount, 1);
+        QCOMPARE(t.p.Current()->id, 10);
+        t.Switch("mniSubject1");
+        QCOMPARE(review->text(), QStringLiteral("巩固练习"));
+        QVERIFY(db::LoadAnswerLog().empty());
+        QTest::mouseClick(t.c.BtnError, Qt::LeftButton);
+        QCOMPARE(t.p.QuestionCount, db::CountQuestions(QStringLiteral("where iserror=1")));
+        QVERIFY(t.p.QuestionCount > 1);
     }
 
 private:

@@ -1,0 +1,95 @@
+#include "SubjectEntry.h"
+
+#include "Db.h"
+#include "Guard.h"
+#include "KeyBindings.h"
+#include "Notices.h"
+#include "Practice.h"
+#include "PracticeStart.h"
+#include "ProfileStrings.h"
+
+#include <QActionGroup>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+const QString Section = QStringLiteral("subject");
+const QString Key = QStringLiteral("current");
+
+QString Caption(db::TSubject subject)
+{
+    return subject == db::TSubject::Four ? QStringLiteral("科目四") : QStringLiteral("科目一");
+}
+
+// 科目四 only with its bank beside 科目一's; any other value of the key is 科目一.
+db::TSubject KeptSubject()
+{
+    const platform::TProfileFile config(ConfigFilePath());
+    const bool four = config.ReadInteger(Section, Key, 1) == 4;
+    return four && db::BankExists(db::TSubject::Four) ? db::TSubject::Four : db::TSubject::One;
+}
+
+// A paper whose clock still runs has not been handed in; leaving it loses its answers.
+bool MayLeave(const TPractice& practice, QWidget& window)
+{
+    const bool unsubmitted =
+        practice.ExamMode && !practice.ExamReviewed && practice.Controls().Timer1->isActive();
+    return !unsubmitted ||
+           platform::Notices::Confirm(QStringLiteral("模拟考试还没有交卷，确定要放弃吗？"),
+                                      QMessageBox::Question, &window);
+}
+
+} // namespace
+
+QPushButton* AddSubjectEntry(QWidget& window, TPractice& practice, TPracticeStart& starts,
+                             std::function<void()> subjectChanged)
+{
+    db::SelectSubject(KeptSubject());
+    auto* button = new QPushButton(Caption(db::CurrentSubject()), &window);
+    button->setObjectName(QStringLiteral("BtnSubject"));
+    button->setGeometry(692, 5, 76, 25);
+    // The keys of the practice keep working while the learner uses the strip.
+    button->setFocusPolicy(Qt::NoFocus);
+    auto* menu = new QMenu(button);
+    menu->setObjectName(QStringLiteral("pmSubject"));
+    menu->setToolTipsVisible(true);
+    auto* group = new QActionGroup(menu);
+    for (const db::TSubject subject : {db::TSubject::One, db::TSubject::Four}) {
+        QAction* item = menu->addAction(Caption(subject));
+        item->setObjectName(subject == db::TSubject::Four ? QStringLiteral("mniSubject4")
+                                                          : QStringLiteral("mniSubject1"));
+        item->setCheckable(true);
+        item->setChecked(subject == db::CurrentSubject());
+        group->addAction(item);
+        QObject::connect(item, &QAction::triggered, button, [=, &window, &practice, &starts] {
+            platform::Guard([&] {
+                if (subject == db::CurrentSubject() || !MayLeave(practice, window)) {
+                    for (QAction* a : group->actions())
+                        a->setChecked(a->text() == Caption(db::CurrentSubject()));
+                    return;
+                }
+                db::SelectSubject(subject);
+                platform::TProfileFile(ConfigFilePath())
+                    .WriteInteger(Section, Key, static_cast<int>(subject));
+                button->setText(Caption(subject));
+                practice.ReleasePictures();
+                starts.BtnOrderClick();
+                subjectChanged();
+            });
+        });
+    }
+    // Looked at again whenever the menu opens: a bank may come or go while the trainer runs.
+    const auto offerFour = [four = group->actions().last()] {
+        const bool there = db::BankExists(db::TSubject::Four);
+        four->setEnabled(there || db::CurrentSubject() == db::TSubject::Four);
+        four->setToolTip(there
+                             ? QString()
+                             : QStringLiteral("没有找到科目四题库Test4.db：请把它放在Test.db旁边"));
+    };
+    offerFour();
+    QObject::connect(menu, &QMenu::aboutToShow, menu, offerFour);
+    button->setMenu(menu);
+    return button;
+}
