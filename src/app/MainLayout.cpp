@@ -76,7 +76,7 @@ void BuildLeftColumn(QWidget& window, TMainControls& c)
     auto* panTop = Make<QWidget>(&window, "PanTop", 8, 5, 880, 80);
     panTop->hide();
     // Over the banner's left part, hidden while there is nothing to explain.
-    c.PanExplain = Make<TExplainPanel>(&window, "PanExplain", 8, 5, 680, 80);
+    c.PanExplain = Make<TExplainPanel>(&window, "PanExplain", 8, 5, 760, 80);
 
     auto* grpTime = Make<QGroupBox>(&window, "GrpTime", 7, 95, 137, 50);
     grpTime->setTitle(QStringLiteral("计时"));
