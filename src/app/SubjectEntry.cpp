@@ -49,7 +49,9 @@ QPushButton* AddSubjectEntry(QWidget& window, TPractice& practice, TPracticeStar
     db::SelectSubject(KeptSubject());
     auto* button = new QPushButton(Caption(db::CurrentSubject()), &window);
     button->setObjectName(QStringLiteral("BtnSubject"));
-    button->setGeometry(692, 5, 76, 25);
+    // Beside the other entries, over the bottom corner of the explanation panel, whose close box
+    // stays free at its top.
+    button->setGeometry(692, 59, 76, 25);
     // The keys of the practice keep working while the learner uses the strip.
     button->setFocusPolicy(Qt::NoFocus);
     auto* menu = new QMenu(button);
