@@ -4,8 +4,9 @@ class QPushButton;
 class QWidget;
 class TPractice;
 
-// The banner strip's entry "学习报告". While a mock exam hides its marks the
-// report stays shut, since its counts would tell right from wrong. The report's
+// The banner strip's entry "学习报告". While a mock exam paper waits for its
+// submission the report stays shut, since its counts would tell right from
+// wrong; once the paper is handed in it opens, reviewed or not. The report's
 // mastery is derived from the record at each opening, and its 巩固练习 presses
 // the strip's own.
 QPushButton* AddReportEntry(QWidget& window, const TPractice& practice);
