@@ -365,6 +365,29 @@ private slots:
         notices = std::make_unique<fixture::TNotices>();
     }
 
+    // The program's own starts ask before they abandon a paper: only while it is open.
+    void abandoningAnOpenPaperIsAsked()
+    {
+        notices->Answer(false);
+        QVERIFY(!practice().MayAbandonPaper());
+        notices->Answer(true);
+        QVERIFY(practice().MayAbandonPaper());
+        QCOMPARE(notices->shown.size(), 2);
+        const platform::Notices::TShown& asked = notices->shown.front();
+        QCOMPARE(asked.kind, platform::Notices::Kind::Confirmation);
+        QCOMPARE(asked.caption, QStringLiteral("确认"));
+        QCOMPARE(asked.text, QStringLiteral("模拟考试还没有交卷，确定要放弃吗？"));
+        QCOMPARE(asked.owner, w.get());
+
+        dialogs->ThenCloseBox();
+        Submit();
+        notices->Clear();
+        QVERIFY(practice().MayAbandonPaper());
+        c().BtnOrder->click();
+        QVERIFY(practice().MayAbandonPaper());
+        QVERIFY(notices->shown.isEmpty());
+    }
+
     void timeLimitSubmits()
     {
         TSeen seen;
