@@ -386,13 +386,6 @@ void Officer(QPainter& p, double leftArm, double rightArm, double swingLeft = 0,
     p.drawRect(QRectF(-11, -48, 22, 2));
 }
 
-QPainterPath Line(QPointF from, QPointF to)
-{
-    QPainterPath path(from);
-    path.lineTo(to);
-    return path;
-}
-
 // Two lanes of one direction, both cars heading up, split by a white line.
 void SameDirectionLanes(QPainter& p, bool dashed)
 {

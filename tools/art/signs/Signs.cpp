@@ -11,13 +11,6 @@ namespace art {
 
 namespace {
 
-QPainterPath Line(QPointF from, QPointF to)
-{
-    QPainterPath path(from);
-    path.lineTo(to);
-    return path;
-}
-
 // Up the middle, then bending towards side (-1 left, +1 right) and ending horizontally.
 QPainterPath TurnShaft(double side, double bottom, double bendY, double reach)
 {
