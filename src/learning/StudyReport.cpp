@@ -1,6 +1,5 @@
 #include "StudyReport.h"
 
-#include "AnswerLog.h"
 #include "ExamPlan.h"
 #include "FrmChapter.h"
 #include "Mastery.h"
@@ -93,8 +92,8 @@ TStudyReport LoadStudyReport(QDate today, const std::map<int, TMastery>& mastery
     questions.reserve(bank.size());
     for (const TQuestionTag& q : bank)
         questions.push_back({.id = q.id, .chapter = q.chapter, .stratum = q.chapter - 1});
-    report.estimate = learning::EstimatePass(questions, learning::Outcomes(db::LoadAnswerLog()),
-                                             today, report.paper);
+    report.estimate =
+        learning::EstimatePass(questions, db::LoadAnswerOutcomes(), today, report.paper);
     return report;
 }
 

@@ -429,6 +429,25 @@ private slots:
         QVERIFY(!report.SaveAsPdf(out.filePath(QStringLiteral("missing/report.pdf"))));
     }
 
+    // The estimate reads the record's days through SQLite; a row without a readable date is left
+    // out, as the mastery rule leaves it out.
+    void theEstimateReadsEachAnswersDay()
+    {
+        const auto folder = fixture::SmallBank(ChapterBank());
+        Answer(11, "2026-12-09 23:59:59", true);
+        Answer(12, "yesterday", true);
+        Answer(13, "2026-13-45 08:00:00", true);
+        Answer(14, "2024-02-29 00:00:00", false);
+        const std::vector<TAnswerOutcome> outcomes = db::LoadAnswerOutcomes();
+        QCOMPARE(outcomes.size(), size_t(2));
+        QCOMPARE(outcomes[0].qid, 11);
+        QCOMPARE(outcomes[0].day, QDate(2026, 12, 9));
+        QVERIFY(outcomes[0].correct);
+        QCOMPARE(outcomes[1].qid, 14);
+        QCOMPARE(outcomes[1].day, QDate(2024, 2, 29));
+        QVERIFY(!outcomes[1].correct);
+    }
+
     void anUnreadableBankGivesTheErrorReportAndNoDialog()
     {
         const auto folder = fixture::EmptyFolder();
