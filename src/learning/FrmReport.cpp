@@ -194,10 +194,11 @@ void FillDays(QChartView* view, const std::vector<TAnswerDay>& days)
     QFont dayFont = chart->legend()->font();
     dayFont.setPixelSize(std::max(8, dayFont.pixelSize() - 3));
     x->setLabelsFont(dayFont);
-    // Each bar its day of the month, the first of a month its month; the span in the title.
-    // The axis takes each label once only, and in a February a day's number comes twice.
+    // Every other bar its day of the month, counted back from today, the first of a month its
+    // month; the span in the title. A label spans two bars, room for its figures. The axis takes
+    // each label once only, and in a February a day's number comes twice.
     QSet<QString> taken;
-    for (int k = 0; k <= last; ++k) {
+    for (int k = std::max(last, 0) % 2; k <= last; k += 2) {
         const QDate day = days[k].day;
         QString label =
             day.day() == 1 ? QStringLiteral("%1月").arg(day.month()) : QString::number(day.day());
