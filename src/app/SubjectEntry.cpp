@@ -3,7 +3,6 @@
 #include "Db.h"
 #include "Guard.h"
 #include "KeyBindings.h"
-#include "Notices.h"
 #include "Practice.h"
 #include "PracticeStart.h"
 #include "ProfileStrings.h"
@@ -11,7 +10,6 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
 
@@ -29,16 +27,6 @@ db::TSubject KeptSubject()
     const platform::TProfileFile config(ConfigFilePath());
     const bool four = config.ReadInteger(Section, Key, 1) == 4;
     return four && db::BankExists(db::TSubject::Four) ? db::TSubject::Four : db::TSubject::One;
-}
-
-// A paper whose clock still runs has not been handed in; leaving it loses its answers.
-bool MayLeave(const TPractice& practice, QWidget& window)
-{
-    const bool unsubmitted =
-        practice.ExamMode && !practice.ExamReviewed && practice.Controls().Timer1->isActive();
-    return !unsubmitted ||
-           platform::Notices::Confirm(QStringLiteral("模拟考试还没有交卷，确定要放弃吗？"),
-                                      QMessageBox::Question, &window);
 }
 
 } // namespace
@@ -65,9 +53,9 @@ QPushButton* AddSubjectEntry(QWidget& window, TPractice& practice, TPracticeStar
         item->setCheckable(true);
         item->setChecked(subject == db::CurrentSubject());
         group->addAction(item);
-        QObject::connect(item, &QAction::triggered, button, [=, &window, &practice, &starts] {
+        QObject::connect(item, &QAction::triggered, button, [=, &practice, &starts] {
             platform::Guard([&] {
-                if (subject == db::CurrentSubject() || !MayLeave(practice, window)) {
+                if (subject == db::CurrentSubject() || !practice.MayAbandonPaper()) {
                     for (QAction* a : group->actions())
                         a->setChecked(a->text() == Caption(db::CurrentSubject()));
                     return;

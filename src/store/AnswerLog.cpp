@@ -11,21 +11,27 @@ const char* const CreateAnswerLogSql =
 const char* const CreateAnswerLogIndexSql =
     "CREATE INDEX IF NOT EXISTS answerlog_qid ON answerlog(qid)";
 
-void InsertAnswer(const TAnswerRow& row)
+void InsertAnswers(std::span<const TAnswerRow> rows)
 {
     TSQLiteDatabase& store = GetQuestionStore();
     store.ExecSQL(QStringLiteral("BEGIN"));
     try {
         store.ExecSQL(QString::fromLatin1(CreateAnswerLogSql));
         store.ExecSQL(QString::fromLatin1(CreateAnswerLogIndexSql));
-        store.ExecSQL(QStringLiteral("insert into answerlog(qid, answered_at, answer, correct, "
-                                     "mode) values(?, ?, ?, ?, ?)"),
-                      {row.qid, row.answeredAt, row.answer, row.correct ? 1 : 0, row.mode});
+        for (const TAnswerRow& row : rows)
+            store.ExecSQL(QStringLiteral("insert into answerlog(qid, answered_at, answer, "
+                                         "correct, mode) values(?, ?, ?, ?, ?)"),
+                          {row.qid, row.answeredAt, row.answer, row.correct ? 1 : 0, row.mode});
         store.ExecSQL(QStringLiteral("COMMIT"));
     } catch (const ESQLiteException&) {
         store.Rollback();
         throw;
     }
+}
+
+void InsertAnswer(const TAnswerRow& row)
+{
+    InsertAnswers({&row, 1});
 }
 
 bool HasAnswerLog()

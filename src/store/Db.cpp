@@ -1,7 +1,8 @@
 #include "Db.h"
 
+#include "QuestionText.h"
+
 #include <QFileInfo>
-#include <QStringBuilder>
 #include <QStringList>
 #include <memory>
 
@@ -10,19 +11,6 @@ namespace {
 
 std::unique_ptr<TSQLiteDatabase> QuestionStore;
 TSubject Subject = TSubject::One;
-
-// The stem and options in their order, as the bank holds them.
-struct TQuestionTexts
-{
-    QString title, a, b, c, d;
-};
-
-QString ComposeQuestion(int position, const TQuestionTexts& t)
-{
-    const QLatin1String gap("\r\n\r\n");
-    return QString::number(position) % QLatin1Char('.') % t.title % gap % t.a % gap % t.b % gap %
-           t.c % gap % t.d;
-}
 
 size_t FillQuestions(const QString& sql, bool trimImageName, examdata& target)
 {
@@ -43,14 +31,14 @@ size_t FillQuestions(const QString& sql, bool trimImageName, examdata& target)
         myRecord& r = target[i];
         r.id = IntegerFromText(t->FieldAsString(idColumn));
         const TQuestionTexts texts{
-            t->FieldAsString(textColumns[0]), t->FieldAsString(textColumns[1]),
-            t->FieldAsString(textColumns[2]), t->FieldAsString(textColumns[3]),
-            t->FieldAsString(textColumns[4])};
+            t->FieldAsString(textColumns[0]),
+            {t->FieldAsString(textColumns[1]), t->FieldAsString(textColumns[2]),
+             t->FieldAsString(textColumns[3]), t->FieldAsString(textColumns[4])}};
         r.question = ComposeQuestion(static_cast<int>(i) + 1, texts);
         const QString img = t->FieldAsString(imgColumn);
         r.imgname = trimImageName ? img.trimmed() : img;
         r.result = t->FieldAsString(resultColumn);
-        r.style = texts.a.isEmpty() ? 1 : 0;
+        r.style = texts.options[0].isEmpty() ? 1 : 0;
         // Only 科目四 knows multiple choice; in 科目一 such a result stays one no answer matches.
         r.multiple = Subject == TSubject::Four && r.style == 0 && r.result.size() > 1;
         r.answer.clear();

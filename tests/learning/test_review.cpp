@@ -2,6 +2,7 @@
 #include "Db.h"
 #include "Fixture.h"
 #include "MainWindow.h"
+#include "StudyPlan.h"
 #include "TestNotices.h"
 
 #include <QGroupBox>
@@ -189,6 +190,27 @@ private slots:
         QVERIFY(notices.shown.isEmpty());
     }
 
+    // The exam date kept in the bank caps the intervals from the start, and a date set in the
+    // report moves the count at once: box 3, last answered two days ago, is due in two more days
+    // without a date and today with the test four days ahead.
+    void theExamDateCapsTheCount()
+    {
+        auto bank = fixture::SmallBank(Choices(4));
+        for (int daysAgo : {5, 4, 2})
+            Answer(1, daysAgo, true);
+        db::SaveExamDate(Today.addDays(4));
+        fixture::TNotices notices;
+        TWindow t;
+        QCOMPARE(t.Caption(), QStringLiteral("巩固练习(1)"));
+        t.w.Review().SetExamDate(QDate());
+        QCOMPARE(t.Caption(), QStringLiteral("巩固练习"));
+        t.w.Review().SetExamDate(Today.addDays(4));
+        QCOMPARE(t.Caption(), QStringLiteral("巩固练习(1)"));
+        t.ClickReview();
+        QCOMPARE(Ids(t.p), QSet<int>{1});
+        QVERIFY(notices.shown.isEmpty());
+    }
+
     void anUnsubmittedExamLeavesTheCountAlone()
     {
         auto bank = fixture::SmallBank(Choices(4));
@@ -199,6 +221,8 @@ private slots:
         t.c.BtnNext->click();
         QTest::mouseClick(t.c.BtnB, Qt::LeftButton); // question 2 wrong
         QCOMPARE(t.Caption(), QStringLiteral("巩固练习(1)"));
+        QCOMPARE(db::LoadAnswerLog().size(), size_t(1)); // held for the submission
+        QVERIFY(!t.p.HandIn());
         t.p.ExamReviewed = true;
         t.c.BtnNext->click();
         QTest::mouseClick(t.c.BtnB, Qt::LeftButton); // question 3 wrong
