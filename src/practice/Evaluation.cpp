@@ -10,7 +10,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <utility>
 
 namespace {
 
@@ -81,15 +80,14 @@ void TPractice::GiveAnswer(const QString& answer)
 
 std::optional<ESQLiteException> TPractice::RecordAnswer(const TAnswerRow& row)
 {
-    try {
+    bool recorded = false;
+    std::optional<ESQLiteException> failure = recordFailures.Attempt([&] {
         db::InsertAnswer(row);
-    } catch (const ESQLiteException& e) {
-        if (std::exchange(recordFailureReported, true))
-            return std::nullopt;
-        return e;
-    }
-    emit AnswerRecorded(row);
-    return std::nullopt;
+        recorded = true;
+    });
+    if (recorded)
+        emit AnswerRecorded(row);
+    return failure;
 }
 
 void TPractice::EvaluateAnswer(const QString& given, const QString& correct)

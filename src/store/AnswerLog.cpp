@@ -1,6 +1,7 @@
 #include "AnswerLog.h"
 
 #include "Db.h"
+#include "LearnerWrites.h"
 
 namespace db {
 
@@ -13,19 +14,13 @@ const char* const CreateAnswerLogIndexSql =
 
 void InsertAnswer(const TAnswerRow& row)
 {
-    TSQLiteDatabase& store = GetQuestionStore();
-    store.ExecSQL(QStringLiteral("BEGIN"));
-    try {
+    WriteLearnerData([&row](TSQLiteDatabase& store) {
         store.ExecSQL(QString::fromLatin1(CreateAnswerLogSql));
         store.ExecSQL(QString::fromLatin1(CreateAnswerLogIndexSql));
         store.ExecSQL(QStringLiteral("insert into answerlog(qid, answered_at, answer, correct, "
                                      "mode) values(?, ?, ?, ?, ?)"),
                       {row.qid, row.answeredAt, row.answer, row.correct ? 1 : 0, row.mode});
-        store.ExecSQL(QStringLiteral("COMMIT"));
-    } catch (const ESQLiteException&) {
-        store.Rollback();
-        throw;
-    }
+    });
 }
 
 bool HasAnswerLog()
