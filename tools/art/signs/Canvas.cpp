@@ -73,6 +73,13 @@ void MandatoryDisc(QPainter& p)
     p.drawEllipse(QPointF(0, 0), DiscRadius, DiscRadius);
 }
 
+QPainterPath Line(QPointF from, QPointF to)
+{
+    QPainterPath path(from);
+    path.lineTo(to);
+    return path;
+}
+
 void Arrow(QPainter& p, const QPainterPath& shaft, double width, const QColor& color)
 {
     p.setPen(QPen(color, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));

@@ -36,6 +36,8 @@ constexpr double WarningMid = 16.0;
 // Mandatory: blue disc; symbols in white.
 void MandatoryDisc(QPainter& p);
 
+// A straight shaft for Arrow.
+QPainterPath Line(QPointF from, QPointF to);
 // A thick stroke along shaft ending in a filled arrowhead that continues its last direction.
 void Arrow(QPainter& p, const QPainterPath& shaft, double width, const QColor& color);
 void Text(QPainter& p, const QRectF& box, const QString& text, int pixelSize, const QColor& color,

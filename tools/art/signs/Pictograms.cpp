@@ -55,6 +55,15 @@ void CarSide(QPainter& p, QPointF base, double length, const QColor& color)
     }
 }
 
+void CarTop(QPainter& p, QPointF centre, const QColor& color)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(color);
+    p.drawRoundedRect(QRectF(centre.x() - 9, centre.y() - 17, 18, 34), 5, 5);
+    p.setBrush(QColor(200, 220, 240));
+    p.drawRect(QRectF(centre.x() - 7, centre.y() - 9, 14, 6));
+}
+
 void CarRear(QPainter& p, QPointF base, double width, const QColor& color)
 {
     const double u = width / 100;

@@ -23,6 +23,8 @@ void Horn(QPainter& p, QPointF centre, double size, const QColor& color);
 void Locomotive(QPainter& p, QPointF base, double length, const QColor& color);
 // A bicycle seen from the side, facing right, wheels resting on base.
 void Bicycle(QPainter& p, QPointF base, double length, const QColor& color);
+// A car seen from above, its nose pointing up, centred on centre: the road scenes' vehicle.
+void CarTop(QPainter& p, QPointF centre, const QColor& color);
 // A lorry seen from the side, cab to the right, wheels resting on base.
 void Lorry(QPainter& p, QPointF base, double length, const QColor& color);
 

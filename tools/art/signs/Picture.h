@@ -18,5 +18,6 @@ struct Picture
 std::vector<Picture> SignPictures();
 std::vector<Picture> ScenePictures();
 std::vector<Picture> DashboardPictures();
+std::vector<Picture> SituationPictures();
 
 } // namespace art

@@ -66,6 +66,53 @@ void RedStraightArrow(QPainter& p)
     ArrowLamp(p, Red, 90);
 }
 
+void RedLeftArrow(QPainter& p)
+{
+    ArrowLamp(p, Red, 0);
+}
+
+void GreenStraightArrow(QPainter& p)
+{
+    ArrowLamp(p, LampGreen, 90);
+}
+
+void GreenRightArrow(QPainter& p)
+{
+    ArrowLamp(p, LampGreen, 180);
+}
+
+// The crossing signal for pedestrians: red standing figure above, green walking figure below;
+// the green one is lit.
+void PedestrianSignalGreen(QPainter& p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(Black);
+    p.drawRoundedRect(QRectF(-34, -64, 68, 128), 10, 10);
+    p.setBrush(Dark);
+    p.drawRect(QRectF(-28, -58, 56, 56));
+    p.drawRect(QRectF(-28, 2, 56, 56));
+    p.setBrush(QColor(90, 50, 50));
+    p.drawEllipse(QPointF(0, -48), 5, 5);
+    p.drawRoundedRect(QRectF(-7, -42, 14, 22), 3, 3);
+    p.drawRect(QRectF(-6, -22, 4, 16));
+    p.drawRect(QRectF(2, -22, 4, 16));
+    Walker(p, QPointF(2, 54), 48, LampGreen);
+}
+
+void FlashingAmber(QPainter& p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(Black);
+    p.drawRoundedRect(QRectF(-32, -32, 64, 64), 10, 10);
+    p.setBrush(QColor(255, 170, 0));
+    p.drawEllipse(QPointF(0, 0), 22, 22);
+    p.setPen(QPen(QColor(255, 170, 0), 4, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 8; ++i) {
+        const QLineF ray = QLineF::fromPolar(12, 45 * i + 22.5);
+        p.drawLine(ray.translated(ray.p2() * 3.6));
+    }
+}
+
 // The level-crossing signal: two red lamps side by side that flash in turn; the left one is lit.
 void LevelCrossingLights(QPainter& p)
 {
@@ -107,16 +154,6 @@ void Road(QPainter& p)
     p.setPen(QPen(White, 2));
     p.drawLine(QPointF(-52, -60), QPointF(-52, 60));
     p.drawLine(QPointF(52, -60), QPointF(52, 60));
-}
-
-// A car from above, its nose pointing up.
-void CarTop(QPainter& p, QPointF centre, const QColor& color)
-{
-    p.setPen(Qt::NoPen);
-    p.setBrush(color);
-    p.drawRoundedRect(QRectF(centre.x() - 9, centre.y() - 17, 18, 34), 5, 5);
-    p.setBrush(QColor(200, 220, 240));
-    p.drawRect(QRectF(centre.x() - 7, centre.y() - 9, 14, 6));
 }
 
 void MarkingLine(QPainter& p, QPointF from, QPointF to, const QColor& color, double width,
@@ -303,8 +340,10 @@ void YellowGrid(QPainter& p)
 // on the driver's right.
 // swingLeft, swingRight: how far that arm swings, in degrees the same way round; an arrow
 // beyond the hand shows it.
+// reachLeft, reachRight: the drawn length of that arm; an arm held out towards the driver is
+// seen end-on, so it is drawn short.
 void Officer(QPainter& p, double leftArm, double rightArm, double swingLeft = 0,
-             double swingRight = 0)
+             double swingRight = 0, double reachLeft = 42, double reachRight = 42)
 {
     const QColor uniform(20, 40, 90);
     p.translate(0, 8);
@@ -318,14 +357,16 @@ void Officer(QPainter& p, double leftArm, double rightArm, double swingLeft = 0,
         QPointF shoulder;
         double angle;
         double swing;
-    } arms[] = {{shoulderL, leftArm, swingLeft}, {shoulderR, rightArm, swingRight}};
+        double reach;
+    } arms[] = {{shoulderL, leftArm, swingLeft, reachLeft},
+                {shoulderR, rightArm, swingRight, reachRight}};
     for (const auto& arm : arms) {
-        const QPointF hand = QLineF::fromPolar(42, arm.angle).translated(arm.shoulder).p2();
+        const QPointF hand = QLineF::fromPolar(arm.reach, arm.angle).translated(arm.shoulder).p2();
         p.setPen(QPen(uniform, 8, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(arm.shoulder, hand);
         p.setPen(QPen(Black, 1));
         p.setBrush(White);
-        p.drawEllipse(hand, 5.5, 5.5);
+        p.drawEllipse(hand, arm.reach < 30 ? 7.5 : 5.5, arm.reach < 30 ? 7.5 : 5.5);
         if (arm.swing != 0) {
             const QRectF reach(arm.shoulder - QPointF(54, 54), arm.shoulder + QPointF(54, 54));
             QPainterPath swing;
@@ -343,6 +384,122 @@ void Officer(QPainter& p, double leftArm, double rightArm, double swingLeft = 0,
     p.drawRect(QRectF(-11, -54, 22, 8));
     p.setBrush(White);
     p.drawRect(QRectF(-11, -48, 22, 2));
+}
+
+// Two lanes of one direction, both cars heading up, split by a white line.
+void SameDirectionLanes(QPainter& p, bool dashed)
+{
+    Road(p);
+    MarkingLine(p, QPointF(0, -60), QPointF(0, 60), White, 3, dashed);
+    CarTop(p, QPointF(-26, 8), QColor(200, 40, 40));
+    CarTop(p, QPointF(26, 32), QColor(30, 90, 200));
+}
+
+void WhiteBrokenLaneLine(QPainter& p)
+{
+    SameDirectionLanes(p, true);
+}
+
+void WhiteSolidLaneLine(QPainter& p)
+{
+    SameDirectionLanes(p, false);
+}
+
+// A yellow line along the kerb on the right, beside a car pulling in.
+void KerbLine(QPainter& p, bool dashed)
+{
+    Road(p);
+    p.fillRect(QRectF(56, -60, 24, 120), QColor(200, 200, 200));
+    MarkingLine(p, QPointF(0, -60), QPointF(0, 60), MarkingYellow, 3, false);
+    MarkingLine(p, QPointF(52, -60), QPointF(52, 60), MarkingYellow, 4, dashed);
+    CarTop(p, QPointF(38, 10), QColor(30, 90, 200));
+}
+
+void KerbYellowSolid(QPainter& p)
+{
+    KerbLine(p, false);
+}
+
+void KerbYellowBroken(QPainter& p)
+{
+    KerbLine(p, true);
+}
+
+void SlowDownLines(QPainter& p)
+{
+    Road(p);
+    MarkingLine(p, QPointF(0, -60), QPointF(0, 60), MarkingYellow, 3, false);
+    for (double y : {-44.0, -34.0, -24.0, -14.0}) {
+        MarkingLine(p, QPointF(4, y), QPointF(50, y), White, 4, true);
+    }
+    CarTop(p, QPointF(26, 36), QColor(30, 90, 200));
+}
+
+void DistanceCheckLines(QPainter& p)
+{
+    Road(p);
+    MarkingLine(p, QPointF(0, -60), QPointF(0, 60), White, 2, true);
+    const char* labels[] = {"100m", "50m", "0m"};
+    for (int i = 0; i < 3; ++i) {
+        const double y = -46 + 42 * i;
+        p.fillRect(QRectF(-50, y - 3, 100, 6), White);
+        Text(p, QRectF(-80, y - 14, 24, 12), labels[i], 8, Black);
+    }
+    CarTop(p, QPointF(-26, 24), QColor(30, 90, 200));
+    CarTop(p, QPointF(-26, -24), QColor(200, 40, 40));
+}
+
+void UTurnArrowMarking(QPainter& p)
+{
+    Road(p);
+    MarkingLine(p, QPointF(-52, -60), QPointF(-52, 60), MarkingYellow, 3, false);
+    MarkingLine(p, QPointF(0, -60), QPointF(0, 60), White, 2, true);
+    QPainterPath shaft(QPointF(-16, 50));
+    shaft.lineTo(QPointF(-16, -14));
+    shaft.arcTo(QRectF(-40, -26, 24, 24), 0, 180);
+    shaft.lineTo(QPointF(-40, 2));
+    Arrow(p, shaft, 6, White);
+    CarTop(p, QPointF(26, 30), QColor(30, 90, 200));
+}
+
+void BusLane(QPainter& p)
+{
+    Road(p);
+    MarkingLine(p, QPointF(18, -60), QPointF(18, 60), MarkingYellow, 3, true);
+    MarkingLine(p, QPointF(-18, -60), QPointF(-18, 60), White, 2, true);
+    for (int i = 0; i < 4; ++i) {
+        Text(p, QRectF(22, -52 + 17 * i, 28, 16), QString("公交专用").at(i), 13, White);
+    }
+    CarTop(p, QPointF(0, 30), QColor(30, 90, 200));
+}
+
+// An expressway seen from above: two lanes and, beyond the solid edge line, the emergency lane
+// with a broken-down car and its warning triangle.
+void EmergencyLane(QPainter& p)
+{
+    Road(p);
+    MarkingLine(p, QPointF(-18, -60), QPointF(-18, 60), White, 2, true);
+    MarkingLine(p, QPointF(22, -60), QPointF(22, 60), White, 3, false);
+    CarTop(p, QPointF(37, -30), QColor(200, 40, 40));
+    p.setPen(QPen(Red, 2.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolygon(QPolygonF({QPointF(37, 36), QPointF(31, 46), QPointF(43, 46)}));
+    CarTop(p, QPointF(2, 20), QColor(30, 90, 200));
+}
+
+// A broken-down car with its warning triangle set up behind it, the distance between them
+// marked and left open.
+void WarningTriangleBehind(QPainter& p)
+{
+    Road(p);
+    MarkingLine(p, QPointF(0, -60), QPointF(0, 60), MarkingYellow, 3, false);
+    CarTop(p, QPointF(30, -36), QColor(200, 40, 40));
+    p.setPen(QPen(Red, 3));
+    p.setBrush(White);
+    p.drawPolygon(QPolygonF({QPointF(30, 34), QPointF(22, 48), QPointF(38, 48)}));
+    p.setPen(QPen(White, 1.5, Qt::DashLine));
+    p.drawLine(QPointF(12, -18), QPointF(12, 32));
+    Text(p, QRectF(-48, -2, 56, 16), "? 米", 13, White);
 }
 
 void GestureStop(QPainter& p)
@@ -363,6 +520,22 @@ void GestureLeftTurnWait(QPainter& p)
 void GestureSlowDown(QPainter& p)
 {
     Officer(p, 275, 185, 0, 30);
+}
+
+void GestureLeftTurn(QPainter& p)
+{
+    // Right arm held out towards the driver; the left arm swings across to the officer's right
+    // front, which the driver sees as a sweep from right to left.
+    Officer(p, 185, 250, 0, 0, 42, 18);
+    Arrow(p, Line(QPointF(44, -44), QPointF(-34, -44)), 3, Red);
+}
+
+void GesturePullOver(QPainter& p)
+{
+    // Left arm up as for stop; right arm held out low towards the driver and swung level to the
+    // officer's left, the driver's right.
+    Officer(p, 75, 245, 0, 0, 42, 22);
+    Arrow(p, Line(QPointF(-22, 6), QPointF(20, 6)), 3, Red);
 }
 
 } // namespace
@@ -391,6 +564,23 @@ std::vector<Picture> ScenePictures()
         {"gs_straight", SignSize, SignSize, GestureStraight},
         {"gs_left_wait", SignSize, SignSize, GestureLeftTurnWait},
         {"gs_slow", SignSize, SignSize, GestureSlowDown},
+        {"l_red_left", SignSize, SignSize, RedLeftArrow},
+        {"l_green_straight", SignSize, SignSize, GreenStraightArrow},
+        {"l_green_right", SignSize, SignSize, GreenRightArrow},
+        {"l_ped_green", SignSize, SignSize, PedestrianSignalGreen},
+        {"l_flash_amber", SignSize, SignSize, FlashingAmber},
+        {"mk_white_dashed", SceneWidth, SceneHeight, WhiteBrokenLaneLine},
+        {"mk_white_solid", SceneWidth, SceneHeight, WhiteSolidLaneLine},
+        {"mk_kerb_yellow_solid", SceneWidth, SceneHeight, KerbYellowSolid},
+        {"mk_kerb_yellow_dashed", SceneWidth, SceneHeight, KerbYellowBroken},
+        {"mk_slow_lines", SceneWidth, SceneHeight, SlowDownLines},
+        {"mk_distance_check", SceneWidth, SceneHeight, DistanceCheckLines},
+        {"mk_uturn_arrow", SceneWidth, SceneHeight, UTurnArrowMarking},
+        {"mk_bus_lane", SceneWidth, SceneHeight, BusLane},
+        {"sc_emergency_lane", SceneWidth, SceneHeight, EmergencyLane},
+        {"sc_warning_triangle", SceneWidth, SceneHeight, WarningTriangleBehind},
+        {"gs_left_turn", SignSize, SignSize, GestureLeftTurn},
+        {"gs_pull_over", SignSize, SignSize, GesturePullOver},
     };
 }
 

@@ -4,18 +4,12 @@
 #include "Picture.h"
 
 #include <QPolygonF>
+#include <cmath>
 #include <utility>
 
 namespace art {
 
 namespace {
-
-QPainterPath Line(QPointF from, QPointF to)
-{
-    QPainterPath path(from);
-    path.lineTo(to);
-    return path;
-}
 
 // Up the middle, then bending towards side (-1 left, +1 right) and ending horizontally.
 QPainterPath TurnShaft(double side, double bottom, double bendY, double reach)
@@ -645,6 +639,193 @@ void MotorwayExit(QPainter& p)
     Arrow(p, Line(QPointF(38, 36), QPointF(52, -24)), 10, White);
 }
 
+// ---- added: more prohibition, warning and mandatory signs ----
+
+void NoOvertaking(QPainter& p)
+{
+    // Two cars side by side seen from behind; the one that would pull out to pass is red.
+    ProhibitionRing(p);
+    CarRear(p, QPointF(-21, 18), 40, Red);
+    CarRear(p, QPointF(21, 18), 40, Black);
+}
+
+void NoLeftOrRightTurn(QPainter& p)
+{
+    ProhibitionRing(p);
+    p.setPen(QPen(Black, 11, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(0, 40), QPointF(0, -2));
+    for (double side : {-1.0, 1.0}) {
+        QPainterPath branch(QPointF(0, 8));
+        branch.quadTo(QPointF(0, -8), QPointF(14 * side, -8));
+        branch.lineTo(QPointF(20 * side, -8));
+        Arrow(p, branch, 11, Black);
+    }
+    ProhibitionSlash(p);
+}
+
+void NoStraightOrRightTurn(QPainter& p)
+{
+    ProhibitionRing(p);
+    Arrow(p, Line(QPointF(-10, 42), QPointF(-10, -26)), 10, Black);
+    QPainterPath branch(QPointF(-10, 16));
+    branch.quadTo(QPointF(-10, -4), QPointF(10, -4));
+    branch.lineTo(QPointF(18, -4));
+    Arrow(p, branch, 10, Black);
+    ProhibitionSlash(p);
+}
+
+// The end of a limit: black ring, grey figure, and thin black strokes from upper right to lower
+// left, kept inside the ring.
+void EndOfSpeedLimit40(QPainter& p)
+{
+    p.setPen(QPen(Black, 5));
+    p.setBrush(White);
+    p.drawEllipse(QPointF(0, 0), 58, 58);
+    Text(p, QRectF(-48, -40, 96, 80), "40", 56, QColor(120, 120, 120));
+    QPainterPath inside;
+    inside.addEllipse(QPointF(0, 0), 55, 55);
+    p.save();
+    p.setClipPath(inside);
+    p.setPen(QPen(Black, 3, Qt::SolidLine, Qt::FlatCap));
+    for (double offset : {-16.0, -8.0, 0.0, 8.0, 16.0}) {
+        p.drawLine(QPointF(60 + offset, -60 + offset), QPointF(-60 + offset, 60 + offset));
+    }
+    p.restore();
+}
+
+void StopForCheck(QPainter& p)
+{
+    ProhibitionRing(p);
+    Text(p, QRectF(-46, -30, 92, 60), "检查", 36, Black);
+}
+
+void SpeedLimit60(QPainter& p)
+{
+    ProhibitionRing(p);
+    Text(p, QRectF(-48, -40, 96, 80), "60", 56, Black);
+}
+
+void NarrowsOnLeft(QPainter& p)
+{
+    Narrows(p, true, false);
+}
+
+void ReverseCurve(QPainter& p)
+{
+    // Left then right: two bends, where three would be a winding road.
+    WarningTriangle(p);
+    QPainterPath shaft(QPointF(10, WarningMid + 30));
+    shaft.lineTo(QPointF(10, WarningMid + 20));
+    shaft.cubicTo(QPointF(10, WarningMid + 6), QPointF(-12, WarningMid + 10),
+                  QPointF(-12, WarningMid - 4));
+    shaft.cubicTo(QPointF(-12, WarningMid - 16), QPointF(8, WarningMid - 10),
+                  QPointF(8, WarningMid - 20));
+    Arrow(p, shaft, 9, Black);
+}
+
+void HumpBridge(QPainter& p)
+{
+    WarningTriangle(p);
+    QPainterPath bridge(QPointF(-40, WarningMid + 28));
+    bridge.lineTo(QPointF(-40, WarningMid + 16));
+    bridge.cubicTo(QPointF(-16, WarningMid + 14), QPointF(-14, WarningMid - 14),
+                   QPointF(0, WarningMid - 14));
+    bridge.cubicTo(QPointF(14, WarningMid - 14), QPointF(16, WarningMid + 14),
+                   QPointF(40, WarningMid + 16));
+    bridge.lineTo(QPointF(40, WarningMid + 28));
+    bridge.closeSubpath();
+    QPainterPath arch;
+    arch.addEllipse(QPointF(0, WarningMid + 30), 14, 14);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Black);
+    p.drawPath(bridge.subtracted(arch));
+}
+
+void YJunction(QPainter& p)
+{
+    WarningTriangle(p);
+    p.setPen(QPen(Black, 11, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(QPointF(0, WarningMid + 30), QPointF(0, WarningMid + 2));
+    p.drawLine(QPointF(0, WarningMid + 4), QPointF(-22, WarningMid - 24));
+    p.drawLine(QPointF(0, WarningMid + 4), QPointF(22, WarningMid - 24));
+}
+
+void GuardedRailway(QPainter& p)
+{
+    // A level crossing with gates: a fence of posts and two rails.
+    WarningTriangle(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Black);
+    for (int i = 0; i < 5; ++i) {
+        p.drawRect(QRectF(-34 + 15 * i, WarningMid - 14, 7, 42));
+    }
+    p.drawRect(QRectF(-38, WarningMid - 6, 76, 6));
+    p.drawRect(QRectF(-38, WarningMid + 12, 76, 6));
+}
+
+void IcyRoad(QPainter& p)
+{
+    WarningTriangle(p);
+    p.setPen(QPen(Black, 5, Qt::SolidLine, Qt::RoundCap));
+    const QPointF c(0, WarningMid + 2);
+    for (int i = 0; i < 3; ++i) {
+        const QLineF arm = QLineF::fromPolar(26, 90 + 60 * i).translated(c);
+        p.drawLine(QLineF(c - (arm.p2() - c), arm.p2()));
+        for (double end : {1.0, -1.0}) {
+            const QPointF tip = c + (arm.p2() - c) * end * 0.7;
+            const double a = 90 + 60 * i + (end < 0 ? 180 : 0);
+            p.drawLine(QLineF::fromPolar(7, a + 135).translated(tip));
+            p.drawLine(QLineF::fromPolar(7, a - 135).translated(tip));
+        }
+    }
+}
+
+void MergingTraffic(QPainter& p)
+{
+    // The main road runs straight up; a road joins it from the right.
+    WarningTriangle(p);
+    Arrow(p, Line(QPointF(-6, WarningMid + 30), QPointF(-6, WarningMid - 20)), 10, Black);
+    p.setPen(QPen(Black, 8, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(22, WarningMid + 30), QPointF(-2, WarningMid - 2));
+}
+
+void OneWay(QPainter& p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(Blue);
+    p.drawRoundedRect(QRectF(-42, -62, 84, 124), 8, 8);
+    Arrow(p, Line(QPointF(0, 50), QPointF(0, -26)), 18, White);
+}
+
+void PriorityOverOncoming(QPainter& p)
+{
+    // The white arrow (one's own way) is the wider: one goes first when meeting.
+    p.setPen(Qt::NoPen);
+    p.setBrush(Blue);
+    p.drawRoundedRect(QRectF(-60, -60, 120, 120), 8, 8);
+    Arrow(p, Line(QPointF(-16, 48), QPointF(-16, -20)), 14, White);
+    Arrow(p, Line(QPointF(18, -48), QPointF(18, 22)), 9, Red);
+}
+
+void ExpresswayStart(QPainter& p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(Green);
+    p.drawRoundedRect(QRectF(-60, -60, 120, 120), 8, 8);
+    p.setPen(QPen(White, 2.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(-55, -55, 110, 110), 6, 6);
+    // The expressway pictogram: a road in perspective between two carriageway bands.
+    p.setPen(Qt::NoPen);
+    p.setBrush(White);
+    p.drawPolygon(
+        QPolygonF({QPointF(-44, 40), QPointF(-8, -30), QPointF(-3, -30), QPointF(-24, 40)}));
+    p.drawPolygon(QPolygonF({QPointF(44, 40), QPointF(8, -30), QPointF(3, -30), QPointF(24, 40)}));
+    p.drawRect(QRectF(-46, -40, 92, 7));
+    Text(p, QRectF(-50, 40, 100, 14), "起点", 12, White);
+}
+
 } // namespace
 
 std::vector<Picture> SignPictures()
@@ -712,6 +893,22 @@ std::vector<Picture> SignPictures()
         {"m_walk", s, s, Footpath},
         {"g_parking", s, s, Parking},
         {"g_exit", SceneWidth, SceneHeight, MotorwayExit},
+        {"p_no_overtaking", s, s, NoOvertaking},
+        {"p_no_left_right", s, s, NoLeftOrRightTurn},
+        {"p_no_straight_right", s, s, NoStraightOrRightTurn},
+        {"p_end_speed_40", s, s, EndOfSpeedLimit40},
+        {"p_check", s, s, StopForCheck},
+        {"p_speed_60", s, s, SpeedLimit60},
+        {"w_narrow_left", s, s, NarrowsOnLeft},
+        {"w_reverse_curve", s, s, ReverseCurve},
+        {"w_hump_bridge", s, s, HumpBridge},
+        {"w_y_junction", s, s, YJunction},
+        {"w_guarded_railway", s, s, GuardedRailway},
+        {"w_icy", s, s, IcyRoad},
+        {"w_merge", s, s, MergingTraffic},
+        {"m_one_way", s, s, OneWay},
+        {"m_priority", s, s, PriorityOverOncoming},
+        {"g_expressway_start", s, s, ExpresswayStart},
     };
 }
 
