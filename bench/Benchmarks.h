@@ -8,6 +8,7 @@ void RegisterRawFloor();
 void RegisterStartUp();
 void RegisterHandlers();
 void RegisterStudyReport();
+void RegisterPassEstimate();
 void RegisterSpeech();
 
 // A school's bank, as many times as large as the full bank.
@@ -28,6 +29,7 @@ inline constexpr const char* BtnReviewClick = "BtnReviewClick/50000";
 // The rows of the answer record in the bank every benchmark runs on.
 inline constexpr int RecordedAnswers = 50000;
 inline constexpr const char* ReportOpen = "Report/Open/50000answers/1000exams";
+inline constexpr const char* Estimate = "Estimate/50000answers";
 inline constexpr const char* SpeakPress = "Speak/Press";
 inline constexpr const char* SpeakFirstSamples = "Speak/FirstSamples";
 // The counter of the whole-process start: its peak resident memory.

@@ -35,6 +35,7 @@ int main(int argc, char* argv[])
         RegisterStartUp();
         RegisterHandlers();
         RegisterStudyReport();
+        RegisterPassEstimate();
     }
     // Reading aloud does not depend on the bank's size.
     RegisterOnBank(1);

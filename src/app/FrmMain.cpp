@@ -44,7 +44,7 @@ TFrmMain::TFrmMain(QWidget* parent)
             [this] { platform::Guard([this] { Timer1Timer(); }); });
     connect(c.BtnAbout, &QPushButton::clicked, this,
             [this] { platform::Guard([this] { BtnAboutClick(); }); });
-    AddReportEntry(*this, practice);
+    AddReportEntry(*this, practice, review);
     BuildSpeakEntry(*this, reader);
     c.Prb->installEventFilter(this);
     // Key preview: every key release in this window, whichever control has the focus.

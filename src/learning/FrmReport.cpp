@@ -2,7 +2,9 @@
 
 #include "Desktop.h"
 #include "Guard.h"
+#include "Notices.h"
 #include "Records.h"
+#include "StudyPlan.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -11,9 +13,14 @@
 #include <QChart>
 #include <QChartView>
 #include <QCursor>
+#include <QDateEdit>
+#include <QFileDialog>
 #include <QHorizontalStackedBarSeries>
 #include <QLabel>
 #include <QLineSeries>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPushButton>
 #include <QToolTip>
 #include <QValueAxis>
@@ -204,13 +211,15 @@ void FillChapters(QChartView* view, const std::vector<TChapterProgress>& chapter
 } // namespace
 
 TFrmReport::TFrmReport(QWidget* owner, const TStudyReport& report,
-                       std::function<void()> startReview)
-    : QDialog(owner, platform::DialogFrame), startReview(std::move(startReview))
+                       std::function<void()> startReview,
+                       std::function<void(QDate)> examDateChanged)
+    : QDialog(owner, platform::DialogFrame), report(report), startReview(std::move(startReview)),
+      examDateChanged(std::move(examDateChanged))
 {
     setObjectName(QStringLiteral("FrmReport"));
     setWindowTitle(QStringLiteral("学习报告"));
     setFont(platform::DesignFont(QStringLiteral("宋体"), 12));
-    setFixedSize(940, 668);
+    setFixedSize(940, 718);
 
     LblReadiness = new QLabel(ReadinessLine(report.scores), this);
     LblReadiness->setObjectName(QStringLiteral("LblReadiness"));
@@ -219,6 +228,40 @@ TFrmReport::TFrmReport(QWidget* owner, const TStudyReport& report,
     LblTotals = new QLabel(TotalsLine(report), this);
     LblTotals->setObjectName(QStringLiteral("LblTotals"));
     LblTotals->setGeometry(12, 36, 780, 22);
+    LblPlan = new QLabel(PlanLine(report), this);
+    LblPlan->setObjectName(QStringLiteral("LblPlan"));
+    LblPlan->setGeometry(12, 60, 580, 22);
+    LblEstimate = new QLabel(learning::EstimateLine(report.estimate), this);
+    LblEstimate->setObjectName(QStringLiteral("LblEstimate"));
+    LblEstimate->setGeometry(12, 86, 260, 22);
+    LblEstimate->setFont(platform::DesignFont(QStringLiteral("宋体"), 12, true));
+    LblMeaning =
+        new QLabel(report.estimate ? learning::EstimateMeaning(report.paper) : QString(), this);
+    LblMeaning->setObjectName(QStringLiteral("LblMeaning"));
+    LblMeaning->setGeometry(276, 86, 520, 22);
+
+    auto* caption = new QLabel(QStringLiteral("考试日期"), this);
+    caption->setGeometry(604, 60, 64, 22);
+    DateExam = new QDateEdit(this);
+    DateExam->setObjectName(QStringLiteral("DateExam"));
+    DateExam->setGeometry(668, 58, 128, 26);
+    DateExam->setCalendarPopup(true);
+    DateExam->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    // The day before the earliest date that makes sense stands for "none": a date edit always
+    // holds some date, and showing one must not set it.
+    const QDate earliest =
+        report.examDate.isValid() ? std::min(report.examDate, report.today) : report.today;
+    DateExam->setMinimumDate(earliest.addDays(-1));
+    DateExam->setSpecialValueText(QStringLiteral("未设置"));
+    DateExam->setDate(report.examDate.isValid() ? report.examDate : DateExam->minimumDate());
+    connect(DateExam, &QDateEdit::dateChanged, this,
+            [this](QDate date) { platform::Guard([&] { ExamDateEdited(date); }); });
+    BtnClearDate = new QPushButton(QStringLiteral("清除"), this);
+    BtnClearDate->setObjectName(QStringLiteral("BtnClearDate"));
+    BtnClearDate->setGeometry(812, 58, 116, 26);
+    BtnClearDate->setAutoDefault(false);
+    connect(BtnClearDate, &QPushButton::clicked, this,
+            [this] { platform::Guard([this] { BtnClearDateClick(); }); });
 
     BtnReview = new QPushButton(QStringLiteral("巩固练习"), this);
     BtnReview->setObjectName(QStringLiteral("BtnReview"));
@@ -228,18 +271,109 @@ TFrmReport::TFrmReport(QWidget* owner, const TStudyReport& report,
     BtnReview->setEnabled(report.due > 0);
     connect(BtnReview, &QPushButton::clicked, this,
             [this] { platform::Guard([this] { BtnReviewClick(); }); });
+    BtnPdf = new QPushButton(QStringLiteral("保存为PDF"), this);
+    BtnPdf->setObjectName(QStringLiteral("BtnPdf"));
+    BtnPdf->setGeometry(812, 86, 116, 26);
+    BtnPdf->setAutoDefault(false);
+    connect(BtnPdf, &QPushButton::clicked, this,
+            [this] { platform::Guard([this] { BtnPdfClick(); }); });
 
-    ChartScores = ChartView(this, "ChartScores", {8, 64, 458, 290},
+    ChartScores = ChartView(this, "ChartScores", {8, 114, 458, 290},
                             QStringLiteral("历次模拟考试成绩"), ScoresText(report.scores));
     FillScores(ChartScores, report.scores);
-    ChartDays = ChartView(this, "ChartDays", {474, 64, 458, 290},
+    ChartDays = ChartView(this, "ChartDays", {474, 114, 458, 290},
                           QStringLiteral("最近%1天的练习").arg(ReportDays), DaysText(report.days));
     FillDays(ChartDays, report.days);
-    ChartChapters = ChartView(this, "ChartChapters", {8, 360, 924, 300},
+    ChartChapters = ChartView(this, "ChartChapters", {8, 410, 924, 300},
                               QStringLiteral("各章掌握情况"), ChaptersText(report.chapters));
     FillChapters(ChartChapters, report.chapters);
 
     platform::CentreOnScreen(*this);
+}
+
+void TFrmReport::ExamDateEdited(QDate date)
+{
+    if (date == DateExam->minimumDate())
+        return;
+    db::SaveExamDate(date);
+    ExamDateKept(date);
+}
+
+void TFrmReport::BtnClearDateClick()
+{
+    db::ClearExamDate();
+    {
+        const QSignalBlocker quiet(DateExam);
+        DateExam->setDate(DateExam->minimumDate());
+    }
+    ExamDateKept(QDate());
+}
+
+void TFrmReport::ExamDateKept(QDate date)
+{
+    ChangeExamDate(report, date);
+    LblPlan->setText(PlanLine(report));
+    LblTotals->setText(TotalsLine(report));
+    BtnReview->setEnabled(report.due > 0);
+    if (examDateChanged)
+        examDateChanged(date);
+}
+
+void TFrmReport::BtnPdfClick()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("保存为PDF"),
+        QStringLiteral("学习报告-%1.pdf").arg(report.today.toString(QStringLiteral("yyyyMMdd"))),
+        QStringLiteral("PDF (*.pdf)"));
+    if (!path.isEmpty() && !SaveAsPdf(path))
+        platform::Notices::Inform(QStringLiteral("无法保存文件：%1").arg(path), this);
+}
+
+bool TFrmReport::SaveAsPdf(const QString& path)
+{
+    QPdfWriter pdf(path);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setResolution(150);
+    pdf.setTitle(QStringLiteral("学习报告"));
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return false;
+    const QRect page = pdf.pageLayout().paintRectPixels(pdf.resolution());
+    // The dialog's own geometry, scaled to the page's width, so the lines keep their sizes
+    // beside the charts.
+    const double scale = double(page.width()) / width();
+    painter.scale(scale, scale);
+    QFont heading = font();
+    heading.setBold(true);
+    heading.setPointSizeF(font().pointSizeF() * 1.4);
+    painter.setFont(heading);
+    int y = 0;
+    const auto line = [&](const QString& text, int height) {
+        if (text.isEmpty())
+            return;
+        painter.drawText(QRect(12, y, width() - 24, height), Qt::AlignLeft | Qt::AlignVCenter,
+                         text);
+        y += height;
+    };
+    line(QStringLiteral("学习报告  科目一  %1")
+             .arg(report.today.toString(QStringLiteral("yyyy年M月d日"))),
+         34);
+    painter.setFont(font());
+    if (report.examDate.isValid())
+        line(QStringLiteral("考试日期：%1")
+                 .arg(report.examDate.toString(QStringLiteral("yyyy年M月d日"))),
+             24);
+    line(LblReadiness->text(), 24);
+    line(LblTotals->text(), 24);
+    line(LblPlan->text(), 24);
+    line(LblEstimate->text() + QStringLiteral("  ") + LblMeaning->text(), 24);
+    y += 8;
+    for (QChartView* chart : {ChartScores, ChartDays, ChartChapters}) {
+        const QRect place = chart->geometry();
+        chart->render(&painter, QRectF(place.x(), y + place.y() - ChartScores->y(), place.width(),
+                                       place.height()));
+    }
+    return painter.end();
 }
 
 void TFrmReport::BtnReviewClick()
@@ -251,8 +385,10 @@ void TFrmReport::BtnReviewClick()
 }
 
 void OpenStudyReport(QWidget* owner, const std::map<int, TMastery>& mastery,
-                     const std::function<void()>& startReview)
+                     const std::function<void()>& startReview,
+                     const std::function<void(QDate)>& examDateChanged)
 {
-    TFrmReport report(owner, LoadStudyReport(QDate::currentDate(), mastery), startReview);
+    TFrmReport report(owner, LoadStudyReport(QDate::currentDate(), mastery), startReview,
+                      examDateChanged);
     report.exec();
 }

@@ -1,5 +1,7 @@
 #include "Mastery.h"
 
+#include "ExamPlan.h"
+
 #include <algorithm>
 
 QDate AnswerDay(const TAnswerRow& row)
@@ -39,22 +41,34 @@ TMasteryState StateOf(const TMastery* m)
     return m->box >= 3 ? TMasteryState::Mastered : TMasteryState::Learning;
 }
 
-QDate DueDate(const TMastery& m)
+std::optional<int> IntervalCap(QDate today, QDate examDate)
 {
-    return m.box == 0 ? m.lastAnswer : m.lastAnswer.addDays(qint64(1) << (m.box - 1));
+    const std::optional<int> days = learning::DaysToExam(today, examDate);
+    if (!days)
+        return std::nullopt;
+    return std::max(1, *days / 4);
 }
 
-bool IsDue(const TMastery& m, QDate today)
+QDate DueDate(const TMastery& m, std::optional<int> intervalCap)
 {
-    return DueDate(m) <= today;
+    if (m.box == 0)
+        return m.lastAnswer;
+    const qint64 interval = qint64(1) << (m.box - 1);
+    return m.lastAnswer.addDays(intervalCap ? std::min<qint64>(interval, *intervalCap) : interval);
 }
 
-std::vector<int> DueQuestions(const std::map<int, TMastery>& all, QDate today, int cap)
+bool IsDue(const TMastery& m, QDate today, std::optional<int> intervalCap)
+{
+    return DueDate(m, intervalCap) <= today;
+}
+
+std::vector<int> DueQuestions(const std::map<int, TMastery>& all, QDate today, int cap,
+                              std::optional<int> intervalCap)
 {
     std::vector<std::pair<QDate, int>> due;
     for (const auto& [qid, m] : all)
-        if (IsDue(m, today))
-            due.emplace_back(DueDate(m), qid);
+        if (IsDue(m, today, intervalCap))
+            due.emplace_back(DueDate(m, intervalCap), qid);
     const size_t keep = std::min(due.size(), static_cast<size_t>(std::max(cap, 0)));
     std::partial_sort(due.begin(), due.begin() + keep, due.end());
     std::vector<int> ids;
@@ -64,8 +78,9 @@ std::vector<int> DueQuestions(const std::map<int, TMastery>& all, QDate today, i
     return ids;
 }
 
-int CountDue(const std::map<int, TMastery>& all, QDate today)
+int CountDue(const std::map<int, TMastery>& all, QDate today, std::optional<int> intervalCap)
 {
-    return static_cast<int>(std::count_if(
-        all.begin(), all.end(), [today](const auto& entry) { return IsDue(entry.second, today); }));
+    return static_cast<int>(std::count_if(all.begin(), all.end(), [&](const auto& entry) {
+        return IsDue(entry.second, today, intervalCap);
+    }));
 }

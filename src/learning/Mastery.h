@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <map>
+#include <optional>
 #include <vector>
 
 // The Leitner rule that turns the answer record into mastery. It is given dates and never reads
@@ -33,10 +34,17 @@ std::map<int, TMastery> DeriveMastery(const std::vector<TAnswerRow>& log);
 void ApplyAnswer(TMastery& m, QDate day, bool correct);
 // nullptr: never answered.
 TMasteryState StateOf(const TMastery* m);
-// Box 0 is due the day of its last answer; box k is due 1, 2, 4, 8 or 16 days after it.
-QDate DueDate(const TMastery& m);
-bool IsDue(const TMastery& m, QDate today);
+// The longest interval on the day: with an exam date today or later, d days ahead,
+// max(1, d / 4) days, so what is learnt is seen again before the test; none without a date or
+// with one past.
+std::optional<int> IntervalCap(QDate today, QDate examDate);
+// Box 0 is due the day of its last answer; box k is due 1, 2, 4, 8 or 16 days after it, or
+// after the interval cap when that is shorter.
+QDate DueDate(const TMastery& m, std::optional<int> intervalCap = std::nullopt);
+bool IsDue(const TMastery& m, QDate today, std::optional<int> intervalCap = std::nullopt);
 // The questions due on the day, the most overdue first (then by id), at most cap of them.
-std::vector<int> DueQuestions(const std::map<int, TMastery>& all, QDate today, int cap);
+std::vector<int> DueQuestions(const std::map<int, TMastery>& all, QDate today, int cap,
+                              std::optional<int> intervalCap = std::nullopt);
 // How many are due on the day, without the cap.
-int CountDue(const std::map<int, TMastery>& all, QDate today);
+int CountDue(const std::map<int, TMastery>& all, QDate today,
+             std::optional<int> intervalCap = std::nullopt);

@@ -5,17 +5,18 @@
 #include "Guard.h"
 #include "Notices.h"
 #include "Practice.h"
+#include "Review.h"
 
 #include <QPushButton>
 
-QPushButton* AddReportEntry(QWidget& window, const TPractice& practice)
+QPushButton* AddReportEntry(QWidget& window, const TPractice& practice, TReview& review)
 {
     auto* button = new QPushButton(QStringLiteral("学习报告"), &window);
     button->setObjectName(QStringLiteral("BtnReport"));
     button->setGeometry(772, 32, 116, 25);
     // The keys of the practice keep working while the learner uses the strip.
     button->setFocusPolicy(Qt::NoFocus);
-    QObject::connect(button, &QPushButton::clicked, &window, [&window, &practice] {
+    QObject::connect(button, &QPushButton::clicked, &window, [&window, &practice, &review] {
         platform::Guard([&] {
             if (!practice.AnswersJudged()) {
                 platform::Notices::Inform(
@@ -23,12 +24,13 @@ QPushButton* AddReportEntry(QWidget& window, const TPractice& practice)
                 return;
             }
             // Only the strip's entry, not the report's button of the same name.
-            const auto review = [&window] {
+            const auto startReview = [&window] {
                 if (auto* strip = window.findChild<QPushButton*>(QStringLiteral("BtnReview"),
                                                                  Qt::FindDirectChildrenOnly))
                     strip->click();
             };
-            OpenStudyReport(&window, DeriveMastery(db::LoadAnswerLog()), review);
+            OpenStudyReport(&window, DeriveMastery(db::LoadAnswerLog()), startReview,
+                            [&review](QDate date) { review.SetExamDate(date); });
         });
     });
     return button;

@@ -2,6 +2,7 @@
 
 #include "Guard.h"
 #include "Notices.h"
+#include "StudyPlan.h"
 
 #include <QPushButton>
 #include <QStringList>
@@ -32,6 +33,7 @@ void TReview::LoadRecord()
 {
     if (!loaded) {
         mastery = DeriveMastery(db::LoadAnswerLog());
+        examDate = db::LoadExamDate();
         loaded = true;
     }
     UpdateCaption();
@@ -42,15 +44,26 @@ QDate TReview::Today() const
     return practice.Clock().date();
 }
 
+std::optional<int> TReview::IntervalCap() const
+{
+    return ::IntervalCap(Today(), examDate);
+}
+
 int TReview::DueCount() const
 {
-    return CountDue(mastery, Today());
+    return CountDue(mastery, Today(), IntervalCap());
+}
+
+void TReview::SetExamDate(QDate date)
+{
+    examDate = date;
+    UpdateCaption();
 }
 
 void TReview::BtnReviewClick()
 {
     LoadRecord();
-    const std::vector<int> due = DueQuestions(mastery, Today(), Cap);
+    const std::vector<int> due = DueQuestions(mastery, Today(), Cap, IntervalCap());
     if (due.empty()) {
         platform::Notices::Inform(NothingDue, c.Window);
         return;

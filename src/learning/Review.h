@@ -29,6 +29,8 @@ public:
     void BtnReviewClick();
 
     int DueCount() const;
+    // The exam date shortens the intervals; the report sets it, and the count follows at once.
+    void SetExamDate(QDate date);
     // The mastery of every question answered at least once, by examdata id.
     const std::map<int, TMastery>& Mastery() const { return mastery; }
     QDate Today() const;
@@ -41,6 +43,9 @@ private:
     TPractice& practice;
     TPracticeStart& starts;
     QPushButton* BtnReview;
+    std::optional<int> IntervalCap() const;
+
     std::map<int, TMastery> mastery;
+    QDate examDate;
     bool loaded = false;
 };

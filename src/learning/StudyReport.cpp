@@ -1,8 +1,11 @@
 #include "StudyReport.h"
 
+#include "AnswerLog.h"
+#include "ExamPlan.h"
 #include "FrmChapter.h"
 #include "Mastery.h"
 #include "Records.h"
+#include "StudyPlan.h"
 
 #include <algorithm>
 #include <numeric>
@@ -30,10 +33,11 @@ QString ReadinessLine(const std::vector<TScorePoint>& scores)
 TStudyReport SummariseStudy(const std::vector<TQuestionTag>& bank,
                             const std::map<int, TMastery>& mastery,
                             const std::vector<TAnswerDay>& answerDays,
-                            std::vector<TScorePoint> scores, QDate today)
+                            std::vector<TScorePoint> scores, QDate today, QDate examDate)
 {
     TStudyReport r;
     r.today = today;
+    r.paper = learning::Subject1Paper();
     r.scores = std::move(scores);
     for (int chapter = 1; chapter <= ChapterCount; ++chapter)
         r.chapters.push_back({.chapter = chapter});
@@ -46,7 +50,8 @@ TStudyReport SummariseStudy(const std::vector<TQuestionTag>& bank,
         r.practised += m ? 1 : 0;
         r.mastered += state == TMasteryState::Mastered ? 1 : 0;
         r.errors += q.inErrorBook ? 1 : 0;
-        r.due += m && IsDue(*m, today) ? 1 : 0;
+        if (m)
+            r.answered.push_back(*m);
         if (q.chapter < 1 || q.chapter > ChapterCount)
             continue;
         TChapterProgress& c = r.chapters[q.chapter - 1];
@@ -64,6 +69,8 @@ TStudyReport SummariseStudy(const std::vector<TQuestionTag>& bank,
         c.errors += q.inErrorBook ? 1 : 0;
     }
 
+    ChangeExamDate(r, examDate);
+
     const QDate first = today.addDays(1 - ReportDays);
     for (int k = 0; k < ReportDays; ++k)
         r.days.push_back({.day = first.addDays(k)});
@@ -77,9 +84,32 @@ TStudyReport SummariseStudy(const std::vector<TQuestionTag>& bank,
 
 TStudyReport LoadStudyReport(QDate today, const std::map<int, TMastery>& mastery)
 {
-    return SummariseStudy(db::LoadQuestionTags(), mastery,
-                          db::LoadAnswerDays(today.addDays(1 - ReportDays)), db::LoadAllScores(),
-                          today);
+    const std::vector<TQuestionTag> bank = db::LoadQuestionTags();
+    TStudyReport report =
+        SummariseStudy(bank, mastery, db::LoadAnswerDays(today.addDays(1 - ReportDays)),
+                       db::LoadAllScores(), today, db::LoadExamDate());
+    std::vector<learning::TEstimateQuestion> questions;
+    questions.reserve(bank.size());
+    for (const TQuestionTag& q : bank)
+        questions.push_back({.id = q.id, .chapter = q.chapter, .stratum = q.chapter - 1});
+    report.estimate = learning::EstimatePass(questions, learning::Outcomes(db::LoadAnswerLog()),
+                                             today, report.paper);
+    return report;
+}
+
+void ChangeExamDate(TStudyReport& report, QDate examDate)
+{
+    report.examDate = examDate;
+    const std::optional<int> cap = IntervalCap(report.today, examDate);
+    report.due = static_cast<int>(
+        std::count_if(report.answered.begin(), report.answered.end(),
+                      [&](const TMastery& m) { return IsDue(m, report.today, cap); }));
+}
+
+QString PlanLine(const TStudyReport& report)
+{
+    return learning::PlanLine(report.today, report.examDate, report.due,
+                              report.total - report.practised);
 }
 
 QString TotalsLine(const TStudyReport& report)

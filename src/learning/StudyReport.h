@@ -1,11 +1,13 @@
 #pragma once
 
 #include "Mastery.h"
+#include "PassEstimate.h"
 #include "StudyData.h"
 
 #include <QDate>
 #include <QString>
 #include <map>
+#include <optional>
 #include <vector>
 
 // How far the learner has come in one chapter, by the mastery rule and the error book.
@@ -29,7 +31,12 @@ struct TStudyReport
     int practised = 0;                      // answered at least once
     int mastered = 0;
     int errors = 0; // in the error book
-    int due = 0;    // due for review today
+    int due = 0;    // due for review today, under the exam date's interval cap
+    QDate examDate; // invalid: none set
+    std::vector<TMastery>
+        answered; // of the bank's questions, so the due count can follow a new date
+    std::optional<double> estimate; // 预计通过率; nothing while the record is too short
+    learning::TPaperComposition paper;
 };
 
 constexpr int ReportDays = 30;
@@ -44,10 +51,14 @@ QString ReadinessLine(const std::vector<TScorePoint>& scores);
 TStudyReport SummariseStudy(const std::vector<TQuestionTag>& bank,
                             const std::map<int, TMastery>& mastery,
                             const std::vector<TAnswerDay>& answerDays,
-                            std::vector<TScorePoint> scores, QDate today);
-// Reads the bank, the record's days and the scores; raises what the store raises. The mastery is
-// the caller's, derived from the record and kept current as answers come in.
+                            std::vector<TScorePoint> scores, QDate today, QDate examDate);
+// Reads the bank, the record, the scores and the exam date; raises what the store raises. The
+// mastery is the caller's, derived from the record and kept current as answers come in.
 TStudyReport LoadStudyReport(QDate today, const std::map<int, TMastery>& mastery);
+// The report under another exam date: its due count and plan follow.
+void ChangeExamDate(TStudyReport& report, QDate examDate);
+// Today's plan towards the report's exam date; empty without one ahead.
+QString PlanLine(const TStudyReport& report);
 
 // Each chart's figures as text, so that a screen reader reads what the picture shows.
 QString TotalsLine(const TStudyReport& report);

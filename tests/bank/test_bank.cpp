@@ -7,6 +7,7 @@
 #include "Db.h"
 #include "Fixture.h"
 #include "QuestionsCsv.h"
+#include "StudyPlan.h"
 
 #include <QDir>
 #include <QFile>
@@ -269,6 +270,7 @@ private slots:
         db::GetQuestionStore().ExecSQL("delete from scoredata where id=3");
         for (int qid : {2, 3, 2})
             db::InsertAnswer({.qid = qid, .answeredAt = "2024-01-01 08:00:00", .answer = "错"});
+        db::SaveExamDate(QDate(2024, 2, 1));
         db::CloseQuestionStore();
 
         bank::TQuestion marked = fixture::TrueFalseQuestion(5, 1);
@@ -296,18 +298,21 @@ private slots:
             kept << answers->FieldAsString(0) + " " + answers->FieldAsString(1) + " " +
                         answers->FieldAsString(2);
         QCOMPARE(kept, (QStringList{"1 2 错", "3 2 错"}));
+        QCOMPARE(db::LoadExamDate(), QDate(2024, 2, 1));
     }
 
     void rebuildGivesAnOlderBankTheAnswerRecord()
     {
         auto folder = fixture::SmallBank({fixture::ChoiceQuestion(1, 1)});
         db::GetQuestionStore().ExecSQL("drop table answerlog");
+        db::GetQuestionStore().ExecSQL("drop table studyplan");
         db::CloseQuestionStore();
         bank::WriteBank(folder->Path(), {fixture::ChoiceQuestion(1, 1)}, {});
-        QCOMPARE(db::GetQuestionStore().CountRows(
-                     "select 1 from sqlite_master where name in ('answerlog', 'answerlog_qid')"),
-                 2);
+        QCOMPARE(db::GetQuestionStore().CountRows("select 1 from sqlite_master where name in "
+                                                  "('answerlog', 'answerlog_qid', 'studyplan')"),
+                 3);
         QVERIFY(db::LoadAnswerLog().empty());
+        QVERIFY(!db::LoadExamDate().isValid());
     }
 
     void checkPassesASoundBank()

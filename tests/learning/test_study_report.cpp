@@ -3,6 +3,7 @@
 #include "FrmChapter.h"
 #include "FrmReport.h"
 #include "Guard.h"
+#include "StudyPlan.h"
 #include "TestNotices.h"
 
 #include <QApplication>
@@ -11,10 +12,12 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QDateEdit>
 #include <QHorizontalStackedBarSeries>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -249,12 +252,88 @@ private slots:
                  0);
     }
 
+    // Opening the report of an older bank and showing its date field writes nothing; a date set
+    // is kept at once, moves the plan, the due count and the strip's count, and 清除 forgets it.
+    void theExamDateIsWrittenOnlyWhenSet()
+    {
+        const auto folder = fixture::SmallBank(ChapterBank());
+        RecordAnswers();
+        const auto planTables = [] {
+            return db::GetQuestionStore().CountRows(
+                QStringLiteral("select * from sqlite_master where name='studyplan'"));
+        };
+        db::GetQuestionStore().ExecSQL(QStringLiteral("drop table studyplan"));
+        std::vector<QDate> heard;
+        TFrmReport report(
+            nullptr, LoadStudyReport(Today, DeriveMastery(db::LoadAnswerLog())), [] {},
+            [&](QDate date) { heard.push_back(date); });
+        report.show();
+        QCOMPARE(report.DateExam->text(), QStringLiteral("未设置"));
+        QCOMPARE(report.LblPlan->text(), QString());
+        QCOMPARE(planTables(), 0);
+        QVERIFY(heard.empty());
+
+        // 22 is in box 4, last answered yesterday: due in 8 days, or today with the test 4 days
+        // ahead. 21 of the 28 questions are unpractised: 11 a day over the 2 days to spread.
+        report.DateExam->setDate(Today.addDays(4));
+        QCOMPARE(db::LoadExamDate(), Today.addDays(4));
+        QCOMPARE(heard, std::vector<QDate>{Today.addDays(4)});
+        QCOMPARE(report.LblPlan->text(), QStringLiteral("距考试还有4天：今天巩固7题，新学11题"));
+        report.DateExam->setDate(Today);
+        QCOMPARE(report.LblPlan->text(), QStringLiteral("今天考试，祝你顺利！"));
+        QVERIFY(report.LblTotals->text().endsWith(QStringLiteral("今天该复习7题")));
+
+        report.BtnClearDate->click();
+        QVERIFY(!db::LoadExamDate().isValid());
+        QCOMPARE(heard.back(), QDate());
+        QCOMPARE(report.LblPlan->text(), QString());
+        QCOMPARE(report.DateExam->text(), QStringLiteral("未设置"));
+        QVERIFY(report.LblTotals->text().endsWith(QStringLiteral("今天该复习6题")));
+    }
+
+    // The estimate and its meaning beside the readiness line, or the line that asks for more.
+    void theEstimateIsShownWithItsMeaning()
+    {
+        const auto folder = fixture::SmallBank(ChapterBank());
+        RecordAnswers();
+        const TStudyReport r = LoadStudyReport(Today, DeriveMastery(db::LoadAnswerLog()));
+        QVERIFY(r.estimate);
+        TFrmReport report(nullptr, r, [] {});
+        QVERIFY(report.LblEstimate->text().startsWith(QStringLiteral("预计通过率：")));
+        QCOMPARE(report.LblMeaning->text(), learning::EstimateMeaning(learning::Subject1Paper()));
+
+        db::GetQuestionStore().ExecSQL(QStringLiteral("delete from answerlog"));
+        TFrmReport empty(nullptr, LoadStudyReport(Today, {}), [] {});
+        QCOMPARE(empty.LblEstimate->text(), QStringLiteral("练习记录还不够，暂不预计通过率"));
+        QCOMPARE(empty.LblMeaning->text(), QString());
+    }
+
+    // 保存为PDF writes one A4 page that a reader can open.
+    void theReportIsSavedAsPdf()
+    {
+        const auto folder = fixture::SmallBank(ChapterBank());
+        RecordAnswers();
+        db::SaveExamDate(Today.addDays(12));
+        TFrmReport report(nullptr, LoadStudyReport(Today, DeriveMastery(db::LoadAnswerLog())),
+                          [] {});
+        report.show();
+        QTemporaryDir out;
+        const QString path = out.filePath(QStringLiteral("report.pdf"));
+        QVERIFY(report.SaveAsPdf(path));
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        QVERIFY2(bytes.size() > 10000, qPrintable(QString::number(bytes.size())));
+        QVERIFY(!report.SaveAsPdf(out.filePath(QStringLiteral("missing/report.pdf"))));
+    }
+
     void anUnreadableBankGivesTheErrorReportAndNoDialog()
     {
         const auto folder = fixture::EmptyFolder();
         fixture::TNotices notices;
         QWidget owner;
-        platform::Guard([&] { OpenStudyReport(&owner, {}, [] {}); });
+        platform::Guard([&] { OpenStudyReport(&owner, {}, [] {}, {}); });
         QCOMPARE(notices.shown.size(), 1);
         QCOMPARE(notices.shown[0].kind, platform::Notices::Kind::Error);
         QVERIFY(!owner.findChild<TFrmReport*>());

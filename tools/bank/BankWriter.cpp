@@ -5,6 +5,7 @@
 #include "BankFiles.h"
 #include "Codec.h"
 #include "Sqlite.h"
+#include "StudyPlan.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -127,6 +128,16 @@ void TakeOverAnswerLog(TConnection& db)
             "WHERE qid IN (SELECT id FROM main.examdata) ORDER BY id");
 }
 
+// The learner's plan (the exam date) is not tied to any question.
+void TakeOverStudyPlan(TConnection& db)
+{
+    TStatement exists(db,
+                      "SELECT 1 FROM old.sqlite_master WHERE type='table' AND name='studyplan'");
+    if (!exists.Step())
+        return;
+    db.Exec("INSERT INTO studyplan(name, value) SELECT name, value FROM old.studyplan");
+}
+
 void WriteQuestions(const QString& path, const QString& previous,
                     const std::vector<TQuestion>& questions)
 {
@@ -150,10 +161,12 @@ void WriteQuestions(const QString& path, const QString& previous,
     db.Exec(CreateScoredata);
     db.Exec(db::CreateAnswerLogSql);
     db.Exec(db::CreateAnswerLogIndexSql);
+    db.Exec(db::CreateStudyPlanSql);
     InsertQuestions(db, questions);
     if (keep) {
         TakeOverLearnerData(db);
         TakeOverAnswerLog(db);
+        TakeOverStudyPlan(db);
     }
     db.Exec("COMMIT");
 }
