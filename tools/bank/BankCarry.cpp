@@ -4,6 +4,7 @@
 #include "BankError.h"
 #include "BankFiles.h"
 #include "Sqlite.h"
+#include "StudyPlan.h"
 
 #include <QFileInfo>
 #include <QUrl>
@@ -72,8 +73,7 @@ int CarryAnswers(TConnection& db)
 
 int CarryPlan(TConnection& db)
 {
-    db.Exec("CREATE TABLE IF NOT EXISTS main.studyplan(name TEXT PRIMARY KEY, value TEXT NOT "
-            "NULL)");
+    db.Exec(db::CreateStudyPlanSql);
     return Changed(db, "INSERT OR IGNORE INTO main.studyplan(name, value) "
                        "SELECT name, value FROM old.studyplan");
 }
