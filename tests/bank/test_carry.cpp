@@ -85,7 +85,6 @@ void FillOldRecord(const QString& oldBank)
                   "(1, '2026-05-01 08:00:00', 'B', 0, 0), (5, '2026-05-01 08:00:10', 'A', 1, 0),"
                   "(3, '2026-05-01 08:00:20', 'A', 1, 2), (6, '2026-05-01 08:00:30', 'C', 0, 1),"
                   "(6, '2026-05-01 08:00:40', 'A', 1, 1), (1, '2026-05-02 08:00:00', 'A', 1, 0);"
-                  "CREATE TABLE studyplan(name TEXT PRIMARY KEY, value TEXT NOT NULL);"
                   "INSERT INTO studyplan VALUES('exam_date', '2026-06-01');");
 }
 
@@ -136,7 +135,6 @@ private slots:
         FillOldRecord(banks.OldBank());
         Exec(banks.NewBank(), "UPDATE examdata SET iserror=1 WHERE id=7;"
                               "INSERT INTO scoredata(score, dateline) VALUES(92, '2026-05-02');"
-                              "CREATE TABLE studyplan(name TEXT PRIMARY KEY, value TEXT NOT NULL);"
                               "INSERT INTO studyplan VALUES('exam_date', '2026-07-01');");
         const bank::TCarryReport r = bank::CarryRecord(banks.OldBank(), banks.NewBank());
         QCOMPARE(r.marks, 2);
@@ -154,8 +152,9 @@ private slots:
     void anOlderBankHandsOnWhatItHas()
     {
         TBanks banks;
-        Exec(banks.OldBank(), "DROP TABLE answerlog; UPDATE examdata SET iserror=1 WHERE id=6;"
-                              "INSERT INTO scoredata(score, dateline) VALUES(70, '2026-04-01')");
+        Exec(banks.OldBank(),
+             "DROP TABLE answerlog; DROP TABLE studyplan; UPDATE examdata SET iserror=1 WHERE id=6;"
+             "INSERT INTO scoredata(score, dateline) VALUES(70, '2026-04-01')");
         const bank::TCarryReport r = bank::CarryRecord(banks.OldBank(), banks.NewBank());
         QCOMPARE(Record(banks.NewBank()), QStringList{"score 70 2026-04-01"});
         QCOMPARE(r.droppedIds, std::vector<int>{6});
