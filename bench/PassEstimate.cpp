@@ -11,7 +11,7 @@ void Estimate(benchmark::State& state)
     std::vector<learning::TEstimateQuestion> bank;
     for (const TQuestionTag& q : db::LoadQuestionTags())
         bank.push_back({.id = q.id, .chapter = q.chapter, .stratum = q.chapter - 1});
-    const std::vector<learning::TOutcome> record = learning::Outcomes(db::LoadAnswerLog());
+    const std::vector<learning::TOutcome> record = db::LoadAnswerOutcomes();
     std::optional<double> estimate;
     TimeEach(state, [&] {
         estimate =

@@ -60,12 +60,19 @@ TFrmMain::~TFrmMain()
 
 bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyRelease && event != redelivered && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this) {
+    const bool inThisWindow =
+        watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this;
+    if (event->type() == QEvent::KeyPress && inThisWindow)
+        pressedKeys.Pressed(*static_cast<QKeyEvent*>(event));
+    // A key released in another window is up; its press, if it was here, has had its chance.
+    if (event->type() == QEvent::KeyRelease && !inThisWindow)
+        pressedKeys.Released(*static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::KeyRelease && event != redelivered && inThisWindow) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QPointer<QObject> target = watched;
-        // Holding a key acts once, on its release.
-        if (!platform::IsRepeatedRelease(*key))
+        // Holding a key acts once, on its release; a key whose press went to a box that closed
+        // on it (the Enter that dismissed a notice) does nothing here, where it would submit.
+        if (!platform::IsRepeatedRelease(*key) && pressedKeys.Released(*key))
             platform::Guard([&] {
                 const quint16 code = platform::VirtualKey(*key);
                 practice.FormKeyUp(code);

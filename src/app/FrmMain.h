@@ -3,6 +3,7 @@
 #include "AudioPlayer.h"
 #include "ErrorBook.h"
 #include "KeySettings.h"
+#include "Keys.h"
 #include "MainControls.h"
 #include "MockExam.h"
 #include "Practice.h"
@@ -60,4 +61,5 @@ private:
     bool shown = false;
     // The key release being handed on to its control after the preview.
     QEvent* redelivered = nullptr;
+    platform::TPressedKeys pressedKeys;
 };

@@ -83,6 +83,8 @@ void TMockExam::ExamSubmit()
     // The learner sees the score either way; an error-book mark or a score row that could not
     // be kept is told once the dialog has closed.
     QStringList storeErrors;
+    if (const std::optional<ESQLiteException> recordError = practice.HandIn())
+        storeErrors << recordError->Message();
     if (practice.HeldWriteError) {
         storeErrors << practice.HeldWriteError->Message();
         practice.HeldWriteError.reset();

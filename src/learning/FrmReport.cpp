@@ -15,13 +15,17 @@
 #include <QCursor>
 #include <QDateEdit>
 #include <QFileDialog>
+#include <QGraphicsSimpleTextItem>
 #include <QHorizontalStackedBarSeries>
 #include <QLabel>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QScatterSeries>
+#include <QSet>
 #include <QToolTip>
 #include <QValueAxis>
 #include <algorithm>
@@ -36,13 +40,60 @@ const QColor ShareColor{46, 125, 50};
 const QColor ScoreColor{0, 0, 128};
 const QColor PassColor{220, 0, 0};
 
-// The step of 1, 2 or 5 times a power of ten that divides a span into at most ten.
-int NiceStep(int span)
+// The step of 1, 2 or 5 times a power of ten that divides a span into at most that many.
+int NiceStep(int span, int intervals)
 {
     for (int power = 1;; power *= 10)
         for (int step : {power, 2 * power, 5 * power})
-            if (span <= 10 * step)
+            if (span <= intervals * step)
                 return step;
+}
+
+// A count axis whose intervals also cut 100 into round per cents (4 or 5 of them), so that a
+// per-cent axis beside it has round ticks at the same heights.
+struct TPairedScale
+{
+    int top;
+    int intervals;
+};
+
+TPairedScale PairedScale(int most)
+{
+    const int step = NiceStep(std::max(most, 1), 5);
+    const int needed = std::max(1, (most + step - 1) / step);
+    const int intervals = needed <= 4 ? 4 : 5;
+    return {step * intervals, intervals};
+}
+
+// A vertical axis' title written across, as Chinese is read, above the axis' end; Qt Charts
+// would turn it on its side.
+void UprightTitle(QChart* chart, QAbstractAxis* axis, Qt::Alignment side)
+{
+    auto* title = new QGraphicsSimpleTextItem(axis->titleText(), chart);
+    title->setFont(axis->titleFont());
+    axis->setTitleVisible(false);
+    const auto place = [chart, title, side] {
+        const QRectF plot = chart->plotArea();
+        const QRectF box = title->boundingRect();
+        const qreal x = side == Qt::AlignLeft ? plot.left() - box.width() - 2 : plot.right() + 2;
+        title->setPos(std::clamp(x, 0.0, chart->size().width() - box.width()),
+                      plot.top() - box.height() - 8);
+    };
+    QObject::connect(chart, &QChart::plotAreaChanged, chart, place);
+    place();
+}
+
+// A chart with nothing to draw says so in the middle of its empty grid.
+void EmptyNote(QChart* chart, const QString& note)
+{
+    auto* text = new QGraphicsSimpleTextItem(note, chart);
+    text->setFont(chart->legend()->font());
+    const auto place = [chart, text] {
+        const QRectF box = text->boundingRect();
+        text->setPos(chart->plotArea().center() - QPointF(box.width() / 2, box.height() / 2));
+    };
+    QObject::connect(chart, &QChart::plotAreaChanged, chart, place);
+    place();
 }
 
 // A chart in its view, with the dialog's font, its figures given as text to a screen reader.
@@ -56,7 +107,8 @@ QChartView* ChartView(QWidget* parent, const char* name, QRect place, const QStr
     chart->setTitleFont(titleFont);
     chart->legend()->setFont(parent->font());
     chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setMargins(QMargins(4, 4, 4, 4));
+    // Room above the plot for the vertical axes' titles.
+    chart->setMargins(QMargins(4, 4 + QFontMetrics(parent->font()).height(), 4, 4));
     auto* view = new QChartView(chart, parent);
     view->setObjectName(QString::fromLatin1(name));
     view->setGeometry(place);
@@ -95,9 +147,12 @@ void FillScores(QChartView* view, const std::vector<TScorePoint>& scores)
     auto* x = ValueAxis(chart, Qt::AlignBottom, std::max(count, 1) + 1, QStringLiteral("第几次"));
     x->setTickType(QValueAxis::TicksDynamic);
     x->setTickAnchor(0);
-    x->setTickInterval(NiceStep(count));
+    x->setTickInterval(NiceStep(std::max(count, 1), 10));
     auto* y = ValueAxis(chart, Qt::AlignLeft, 100, QStringLiteral("分"));
     y->setTickCount(6);
+    UprightTitle(chart, y, Qt::AlignLeft);
+    if (scores.empty())
+        EmptyNote(chart, ReadinessLine(scores));
 
     auto* pass = new QLineSeries;
     pass->setName(QStringLiteral("及格线 %1分").arg(PassMark));
@@ -136,19 +191,38 @@ void FillDays(QChartView* view, const std::vector<TAnswerDay>& days)
     auto* x = new QCategoryAxis;
     x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     x->setRange(-0.5, last + 0.5);
-    x->setLabelsFont(chart->legend()->font());
-    // A label every week, counted back from today, so the newest bar is always named.
-    for (int k = last % 7; k <= last; k += 7)
-        x->append(k == last ? QStringLiteral("今天") : days[k].day.toString(QStringLiteral("M/d")),
-                  k);
+    QFont dayFont = chart->legend()->font();
+    dayFont.setPixelSize(std::max(8, dayFont.pixelSize() - 3));
+    x->setLabelsFont(dayFont);
+    // Every other bar its day of the month, counted back from today, the first of a month its
+    // month; the span in the title. A label spans two bars, room for its figures. The axis takes
+    // each label once only, and in a February a day's number comes twice.
+    QSet<QString> taken;
+    for (int k = std::max(last, 0) % 2; k <= last; k += 2) {
+        const QDate day = days[k].day;
+        QString label =
+            day.day() == 1 ? QStringLiteral("%1月").arg(day.month()) : QString::number(day.day());
+        while (taken.contains(label))
+            label += QChar(0x200B);
+        taken.insert(label);
+        x->append(label, k);
+    }
+    if (!days.empty())
+        x->setTitleText(
+            QStringLiteral("%1至%2").arg(days.front().day.toString(QStringLiteral("M月d日")),
+                                         days.back().day.toString(QStringLiteral("M月d日"))));
+    x->setTitleFont(chart->legend()->font());
     chart->addAxis(x, Qt::AlignBottom);
     int most = 0;
     for (const TAnswerDay& d : days)
         most = std::max(most, d.answers);
-    auto* count = ValueAxis(chart, Qt::AlignLeft, std::max(most, 10), QStringLiteral("答题数"));
-    count->applyNiceNumbers();
+    const TPairedScale scale = PairedScale(std::max(most, 10));
+    auto* count = ValueAxis(chart, Qt::AlignLeft, scale.top, QStringLiteral("答题数"));
+    count->setTickCount(scale.intervals + 1);
     auto* share = ValueAxis(chart, Qt::AlignRight, 100, QStringLiteral("正确率%"));
-    share->setTickCount(count->tickCount());
+    share->setTickCount(scale.intervals + 1);
+    UprightTitle(chart, count, Qt::AlignLeft);
+    UprightTitle(chart, share, Qt::AlignRight);
 
     auto* answers = new QBarSet(QStringLiteral("答题数"));
     answers->setColor(AnswersColor);
@@ -156,17 +230,26 @@ void FillDays(QChartView* view, const std::vector<TAnswerDay>& days)
     auto* line = new QLineSeries;
     line->setName(QStringLiteral("正确率"));
     line->setPen(QPen(ShareColor, 2));
-    line->setPointsVisible(true);
+    // A line needs two days; the points show every day, the only one too.
+    auto* points = new QScatterSeries;
+    points->setColor(ShareColor);
+    points->setBorderColor(ShareColor);
+    points->setMarkerSize(7);
     for (int k = 0; k <= last; ++k) {
         *answers << days[k].answers;
-        if (days[k].answers > 0)
+        if (days[k].answers > 0) {
             line->append(k, RightPercent(days[k]));
+            points->append(k, RightPercent(days[k]));
+        }
     }
     auto* bars = new QBarSeries;
     bars->setBarWidth(0.7);
     bars->append(answers);
     Attach(chart, bars, x, count);
     Attach(chart, line, x, share);
+    Attach(chart, points, x, share);
+    for (QLegendMarker* marker : chart->legend()->markers(points))
+        marker->setVisible(false);
 }
 
 // One stacked bar per chapter, the first chapter on top, each labelled as the chapter dialog

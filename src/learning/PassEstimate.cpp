@@ -197,18 +197,6 @@ TPaperComposition Subject4Paper()
     return {.quotas = {20, 20, 10}, .pointsEach = 2, .passMark = 90};
 }
 
-std::vector<TOutcome> Outcomes(const std::vector<TAnswerRow>& log)
-{
-    std::vector<TOutcome> outcomes;
-    outcomes.reserve(log.size());
-    for (const TAnswerRow& row : log) {
-        const QDate day = AnswerDay(row);
-        if (day.isValid())
-            outcomes.push_back({.qid = row.qid, .day = day, .correct = row.correct});
-    }
-    return outcomes;
-}
-
 std::vector<double> RecallEstimates(const std::vector<TEstimateQuestion>& bank,
                                     const std::vector<TOutcome>& record, QDate today)
 {

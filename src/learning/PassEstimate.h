@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AnswerLog.h"
+#include "StudyData.h"
 
 #include <QDate>
 #include <QString>
@@ -34,16 +34,7 @@ struct TEstimateQuestion
     int stratum = 0; // its place in the paper's composition
 };
 
-// One answer of the record: the question, the calendar day, right or wrong.
-struct TOutcome
-{
-    int qid = 0;
-    QDate day;
-    bool correct = false;
-};
-
-// The record's rows as outcomes, oldest first; a row without a readable date is left out.
-std::vector<TOutcome> Outcomes(const std::vector<TAnswerRow>& log);
+using TOutcome = TAnswerOutcome;
 
 // The chance of a right answer today for each question of the bank, in the bank's order.
 std::vector<double> RecallEstimates(const std::vector<TEstimateQuestion>& bank,

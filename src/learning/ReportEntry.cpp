@@ -18,9 +18,9 @@ QPushButton* AddReportEntry(QWidget& window, const TPractice& practice, TReview&
     button->setFocusPolicy(Qt::NoFocus);
     QObject::connect(button, &QPushButton::clicked, &window, [&window, &practice, &review] {
         platform::Guard([&] {
-            if (!practice.AnswersJudged()) {
+            if (practice.PaperOpen()) {
                 platform::Notices::Inform(
-                    QStringLiteral("模拟考试进行中，交卷并查看答题情况后再看学习报告"), &window);
+                    QStringLiteral("模拟考试进行中，交卷并查看答题情况后再看学习报告。"), &window);
                 return;
             }
             // Only the strip's entry, not the report's button of the same name.

@@ -1,12 +1,12 @@
 #include "StudyReport.h"
 
-#include "AnswerLog.h"
 #include "ExamPlan.h"
 #include "FrmChapter.h"
 #include "Mastery.h"
 #include "Records.h"
 #include "StudyPlan.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <numeric>
 
@@ -92,8 +92,8 @@ TStudyReport LoadStudyReport(QDate today, const std::map<int, TMastery>& mastery
     questions.reserve(bank.size());
     for (const TQuestionTag& q : bank)
         questions.push_back({.id = q.id, .chapter = q.chapter, .stratum = q.chapter - 1});
-    report.estimate = learning::EstimatePass(questions, learning::Outcomes(db::LoadAnswerLog()),
-                                             today, report.paper);
+    report.estimate =
+        learning::EstimatePass(questions, db::LoadAnswerOutcomes(), today, report.paper);
     return report;
 }
 
@@ -159,9 +159,24 @@ QString DaysText(const std::vector<TAnswerDay>& days)
     return text;
 }
 
+namespace {
+
+// The chapter's name with the count of the bank on display: the entry of the chapter dialog
+// carries the count of the full national bank, which a school's bank or the other subject's
+// does not have.
+QString ChapterHeading(const TChapterProgress& chapter)
+{
+    static const QRegularExpression count(QStringLiteral("\\(\\d+题\\)$"));
+    return QStringLiteral("%1(%2题)")
+        .arg(ChapterEntry(chapter.chapter).remove(count))
+        .arg(chapter.mastered + chapter.learning + chapter.unpractised);
+}
+
+} // namespace
+
 QString ChapterLabel(const TChapterProgress& chapter)
 {
-    return QStringLiteral("%1 错题%2").arg(ChapterEntry(chapter.chapter)).arg(chapter.errors);
+    return QStringLiteral("%1 错题%2").arg(ChapterHeading(chapter)).arg(chapter.errors);
 }
 
 QString ChaptersText(const std::vector<TChapterProgress>& chapters)
@@ -169,7 +184,7 @@ QString ChaptersText(const std::vector<TChapterProgress>& chapters)
     QStringList parts;
     for (const TChapterProgress& c : chapters)
         parts << QStringLiteral("%1：已掌握%2道，学习中%3道，未练习%4道，错题本%5道")
-                     .arg(ChapterEntry(c.chapter))
+                     .arg(ChapterHeading(c))
                      .arg(c.mastered)
                      .arg(c.learning)
                      .arg(c.unpractised)

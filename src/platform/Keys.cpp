@@ -169,4 +169,21 @@ bool IsRepeatedRelease(const QKeyEvent& event)
     return event.type() == QEvent::KeyRelease && event.isAutoRepeat();
 }
 
+TPressedKeys::TKeyId TPressedKeys::IdOf(const QKeyEvent& event)
+{
+    if (const quint32 scan = event.nativeScanCode(); scan != 0)
+        return {scan, 0};
+    return {0, event.key()};
+}
+
+void TPressedKeys::Pressed(const QKeyEvent& event)
+{
+    down.insert(IdOf(event));
+}
+
+bool TPressedKeys::Released(const QKeyEvent& event)
+{
+    return down.erase(IdOf(event)) > 0;
+}
+
 } // namespace platform

@@ -52,13 +52,7 @@ void TPractice::GiveAnswer(const QString& answer)
     c.LblMyAnswer->setText(answer);
     ExplainAnswer(answer);
     const myRecord& q = *Current();
-    const TAnswerRow row{.qid = q.id,
-                         .answeredAt = Clock().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-                         .answer = answer,
-                         .correct = answer == q.result,
-                         .mode = ExamMode    ? 2
-                                 : ErrorMode ? 1
-                                             : 0};
+    const TAnswerRow row = RowOf(q, answer);
     // A write the bank refused is reported, one per answer at most and the mark's first, and
     // the learner then moves on as after any answer.
     std::optional<ESQLiteException> failure;
@@ -67,8 +61,10 @@ void TPractice::GiveAnswer(const QString& answer)
     } catch (const ESQLiteException& e) {
         failure = e;
     }
-    if (std::optional<ESQLiteException> recordFailure = RecordAnswer(row); !failure)
-        failure = recordFailure;
+    // An open paper's answer may still change; it waits for the submission.
+    if (!PaperOpen())
+        if (std::optional<ESQLiteException> recordFailure = RecordAnswers({row}); !failure)
+            failure = recordFailure;
     if (failure)
         platform::ReportException(*failure);
     if (AutoNext) {
@@ -78,16 +74,42 @@ void TPractice::GiveAnswer(const QString& answer)
     }
 }
 
-std::optional<ESQLiteException> TPractice::RecordAnswer(const TAnswerRow& row)
+TAnswerRow TPractice::RowOf(const myRecord& q, const QString& answer) const
+{
+    return {.qid = q.id,
+            .answeredAt = Clock().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+            .answer = answer,
+            .correct = answer == q.result,
+            .mode = ExamMode    ? 2
+                    : ErrorMode ? 1
+                                : 0};
+}
+
+std::optional<ESQLiteException> TPractice::RecordAnswers(const std::vector<TAnswerRow>& rows)
 {
     bool recorded = false;
     std::optional<ESQLiteException> failure = recordFailures.Attempt([&] {
-        db::InsertAnswer(row);
+        db::InsertAnswers(rows);
         recorded = true;
     });
     if (recorded)
-        emit AnswerRecorded(row);
+        for (const TAnswerRow& row : rows)
+            emit AnswerRecorded(row);
     return failure;
+}
+
+std::optional<ESQLiteException> TPractice::HandIn()
+{
+    if (!PaperOpen())
+        return std::nullopt;
+    ExamSubmitted = true;
+    std::vector<TAnswerRow> rows;
+    for (const myRecord& q : Questions)
+        if (!q.answer.isEmpty())
+            rows.push_back(RowOf(q, q.answer));
+    if (rows.empty())
+        return std::nullopt;
+    return RecordAnswers(rows);
 }
 
 void TPractice::EvaluateAnswer(const QString& given, const QString& correct)

@@ -1,5 +1,7 @@
 #include "Explanation.h"
 
+#include "QuestionText.h"
+
 #include <QStringList>
 
 namespace {
@@ -8,6 +10,19 @@ namespace {
 bool HasExplanation(const QString& explain)
 {
     return !explain.trimmed().isEmpty();
+}
+
+// Each letter of a choice answer followed by its option's text, "D（机动车驾驶证）", letter by
+// letter for an answer of several; 对 and 错 as they are.
+QString AnswerText(const db::TQuestionTexts& texts, const QString& answer)
+{
+    QString text;
+    for (const QChar letter : answer) {
+        text += letter;
+        if (const QString option = db::OptionText(texts, letter); !option.isEmpty())
+            text += QStringLiteral("（%1）").arg(option);
+    }
+    return text;
 }
 
 } // namespace
@@ -22,10 +37,13 @@ QString TExplanationView::PlainText() const
 
 void TExplanation::Answered(int number, const myRecord& question, const QString& given, bool judged)
 {
-    if (judged && given != question.result)
-        feedback = TFeedback{number, question.result, question.explain};
-    else
+    if (!judged || given == question.result) {
         feedback.reset();
+        return;
+    }
+    const db::TQuestionTexts texts = db::SplitQuestion(question.question);
+    feedback = TFeedback{number, AnswerText(texts, given), AnswerText(texts, question.result),
+                         texts.title.simplified(), question.explain};
 }
 
 void TExplanation::Clear()
@@ -42,8 +60,11 @@ TExplanationView TExplanation::View(const myRecord* shown, bool answerVisible, b
         view.lines.push_back({QStringLiteral("试题解析："), shown->explain});
     } else if (feedback) {
         view.dismissible = true;
-        view.lines.push_back({QStringLiteral("第%1题答错了　").arg(feedback->number),
-                              QStringLiteral("正确答案：") + feedback->result});
+        view.lines.push_back(
+            {QStringLiteral("第%1题答错了　").arg(feedback->number),
+             QStringLiteral("你的答案：%1　正确答案：%2").arg(feedback->given, feedback->result)});
+        if (!feedback->stem.isEmpty())
+            view.lines.push_back({QString(), feedback->stem});
         if (HasExplanation(feedback->explain))
             view.lines.push_back({QStringLiteral("解析："), feedback->explain});
     }

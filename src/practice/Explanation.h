@@ -33,8 +33,9 @@ class TExplanation
 {
 public:
     // Every answer given by a button or a key: a wrong one leaves feedback on it, any other
-    // ends the feedback there was. An answer that is not judged yet (a mock exam before it is
-    // submitted) leaves none.
+    // ends the feedback there was. The feedback says what was asked and what each letter
+    // stood for, since by the time it is read another question may be on display. An answer that is
+    // not judged yet (a mock exam before it is submitted) leaves none.
     void Answered(int number, const myRecord& question, const QString& given, bool judged);
     // A new practice, or the learner closing the feedback.
     void Clear();
@@ -47,7 +48,9 @@ private:
     struct TFeedback
     {
         int number;
-        QString result;
+        QString given;  // the learner's answer, each letter with its option's text
+        QString result; // the right answer, the same way
+        QString stem;   // on one line
         QString explain;
     };
     std::optional<TFeedback> feedback;

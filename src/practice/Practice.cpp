@@ -4,6 +4,7 @@
 #include "Desktop.h"
 #include "ExplainPanel.h"
 #include "Guard.h"
+#include "Notices.h"
 #include "Pump.h"
 
 #include <QCheckBox>
@@ -72,6 +73,7 @@ void TPractice::ResetPractice(int n)
     ErrorMode = false;
     ExamMode = false;
     ExamReviewed = false;
+    ExamSubmitted = false;
     // A paper left unsubmitted is over, so the mark it could not write can be told now without
     // giving anything away; later it would never be. Told once the exam's state is gone, so no
     // tick of the clock can hand the paper in while the box is open.
@@ -109,6 +111,13 @@ void TPractice::ResetPractice(int n)
     c.Grd->Model().Reset(rows, std::move(cells));
     c.Grd->GotoCell(0, 0);
     emit PracticeReset();
+}
+
+bool TPractice::MayAbandonPaper() const
+{
+    return !PaperOpen() ||
+           platform::Notices::Confirm(QStringLiteral("模拟考试还没有交卷，确定要放弃吗？"),
+                                      QMessageBox::Question, c.Window);
 }
 
 void TPractice::ShowPicture(const QString& imgname)

@@ -54,6 +54,8 @@ public:
     bool ErrorMode = false;
     bool ExamMode = false;
     bool ExamReviewed = false;
+    // The paper on display has been handed in at least once; its answers are in the record.
+    bool ExamSubmitted = false;
     bool AutoNext = true;
     bool AutoRemoveErrors = true;
     bool AnswerShown = false;
@@ -75,6 +77,11 @@ public:
     void GiveAnswer(const QString& answer);
     void EvaluateAnswer(const QString& given, const QString& correct);
     void ChkAutoNextClick();
+    // The first submission of a paper: the final answer of each answered question enters the
+    // answer record, held until now so that a changed answer counts once and an abandoned
+    // paper not at all. A later submission of the same paper adds nothing. A refused write is
+    // handed back to be told after the result.
+    std::optional<ESQLiteException> HandIn();
 
     // Moving between questions and the keyboard.
     void BtnPreClick();
@@ -108,6 +115,12 @@ public:
     // Whether the screen may tell a right answer from a wrong one: always, but in a mock exam
     // only once the paper has been handed in and is under review.
     bool AnswersJudged() const { return !ExamMode || ExamReviewed; }
+    // A mock exam paper waits for its first submission.
+    bool PaperOpen() const { return ExamMode && !ExamSubmitted; }
+    // The program's own starts (those beyond the classic buttons, which abandon a paper
+    // without a word) ask "模拟考试还没有交卷，确定要放弃吗？" before they abandon an open paper.
+    // True when no paper is open or the learner agreed.
+    bool MayAbandonPaper() const;
 
 signals:
     // A question was put on display, another one or the same again.
@@ -125,9 +138,10 @@ private:
     // its right answer's visibility, an answer given, a new practice.
     void ShowExplanation();
     void ExplainAnswer(const QString& given);
-    // Writes the answer's row. The first failure of each run of failures is handed back to be
+    // Writes the answers' rows. The first failure of each run of failures is handed back to be
     // reported; the later ones would only repeat it at every answer.
-    std::optional<ESQLiteException> RecordAnswer(const TAnswerRow& row);
+    std::optional<ESQLiteException> RecordAnswers(const std::vector<TAnswerRow>& rows);
+    TAnswerRow RowOf(const myRecord& q, const QString& answer) const;
     void ShowPicture(const QString& imgname);
     void ShowNoPicture();
 

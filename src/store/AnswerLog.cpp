@@ -12,15 +12,21 @@ const char* const CreateAnswerLogSql =
 const char* const CreateAnswerLogIndexSql =
     "CREATE INDEX IF NOT EXISTS answerlog_qid ON answerlog(qid)";
 
-void InsertAnswer(const TAnswerRow& row)
+void InsertAnswers(std::span<const TAnswerRow> rows)
 {
-    WriteLearnerData([&row](TSQLiteDatabase& store) {
+    WriteLearnerData([rows](TSQLiteDatabase& store) {
         store.ExecSQL(QString::fromLatin1(CreateAnswerLogSql));
         store.ExecSQL(QString::fromLatin1(CreateAnswerLogIndexSql));
-        store.ExecSQL(QStringLiteral("insert into answerlog(qid, answered_at, answer, correct, "
-                                     "mode) values(?, ?, ?, ?, ?)"),
-                      {row.qid, row.answeredAt, row.answer, row.correct ? 1 : 0, row.mode});
+        for (const TAnswerRow& row : rows)
+            store.ExecSQL(QStringLiteral("insert into answerlog(qid, answered_at, answer, "
+                                         "correct, mode) values(?, ?, ?, ?, ?)"),
+                          {row.qid, row.answeredAt, row.answer, row.correct ? 1 : 0, row.mode});
     });
+}
+
+void InsertAnswer(const TAnswerRow& row)
+{
+    InsertAnswers({&row, 1});
 }
 
 bool HasAnswerLog()

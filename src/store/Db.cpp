@@ -1,25 +1,13 @@
 #include "Db.h"
 
-#include <QStringBuilder>
+#include "QuestionText.h"
+
 #include <memory>
 
 namespace db {
 namespace {
 
 std::unique_ptr<TSQLiteDatabase> QuestionStore;
-
-// The stem and options in their order, as the bank holds them.
-struct TQuestionTexts
-{
-    QString title, a, b, c, d;
-};
-
-QString ComposeQuestion(int position, const TQuestionTexts& t)
-{
-    const QLatin1String gap("\r\n\r\n");
-    return QString::number(position) % QLatin1Char('.') % t.title % gap % t.a % gap % t.b % gap %
-           t.c % gap % t.d;
-}
 
 size_t FillQuestions(const QString& sql, bool trimImageName, examdata& target)
 {
@@ -40,14 +28,14 @@ size_t FillQuestions(const QString& sql, bool trimImageName, examdata& target)
         myRecord& r = target[i];
         r.id = IntegerFromText(t->FieldAsString(idColumn));
         const TQuestionTexts texts{
-            t->FieldAsString(textColumns[0]), t->FieldAsString(textColumns[1]),
-            t->FieldAsString(textColumns[2]), t->FieldAsString(textColumns[3]),
-            t->FieldAsString(textColumns[4])};
+            t->FieldAsString(textColumns[0]),
+            {t->FieldAsString(textColumns[1]), t->FieldAsString(textColumns[2]),
+             t->FieldAsString(textColumns[3]), t->FieldAsString(textColumns[4])}};
         r.question = ComposeQuestion(static_cast<int>(i) + 1, texts);
         const QString img = t->FieldAsString(imgColumn);
         r.imgname = trimImageName ? img.trimmed() : img;
         r.result = t->FieldAsString(resultColumn);
-        r.style = texts.a.isEmpty() ? 1 : 0;
+        r.style = texts.options[0].isEmpty() ? 1 : 0;
         r.answer.clear();
         r.explain = explainColumn < 0 ? QString() : t->FieldAsString(explainColumn);
     }

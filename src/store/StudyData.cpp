@@ -50,4 +50,29 @@ std::vector<TAnswerDay> LoadAnswerDays(QDate first)
     return days;
 }
 
+std::vector<TAnswerOutcome> LoadAnswerOutcomes()
+{
+    std::vector<TAnswerOutcome> outcomes;
+    if (!HasAnswerLog())
+        return outcomes;
+    // A record has few distinct days: each is read as a date once.
+    QString lastText;
+    QDate lastDay;
+    GetQuestionStore().ForEachRow(
+        QStringLiteral(
+            "select qid, substr(answered_at, 1, 10), correct from answerlog order by id"),
+        [&](const TSQLiteRow& r) {
+            const QString text = r.Text(1);
+            if (text != lastText) {
+                lastText = text;
+                lastDay = QDate::fromString(text, Qt::ISODate);
+            }
+            if (lastDay.isValid())
+                outcomes.push_back({.qid = static_cast<int>(r.Integer(0)),
+                                    .day = lastDay,
+                                    .correct = r.Integer(2) != 0});
+        });
+    return outcomes;
+}
+
 } // namespace db

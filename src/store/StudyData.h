@@ -27,6 +27,15 @@ struct TAnswerDay
     int right = 0;
 };
 
+// One answer of the record as the pass estimate weighs it: the question, the calendar day, right
+// or wrong.
+struct TAnswerOutcome
+{
+    int qid = 0;
+    QDate day;
+    bool correct = false;
+};
+
 // The reads of the study report; none of them writes.
 namespace db {
 
@@ -37,5 +46,7 @@ std::vector<TQuestionTag> LoadQuestionTags();
 // The days from first on with at least one answer in the record, oldest first; counted by
 // SQLite, so a long record is never read row by row.
 std::vector<TAnswerDay> LoadAnswerDays(QDate first);
+// Every answer of the record, oldest first; a row without a readable date is left out.
+std::vector<TAnswerOutcome> LoadAnswerOutcomes();
 
 } // namespace db

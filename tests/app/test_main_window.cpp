@@ -251,11 +251,11 @@ void TestMainWindow::keyReleaseActsOncePerPress()
     TFrmMain w;
     w.show();
     TPractice& p = w.Practice();
-    QTest::keyRelease(Find(w, "Grd"), Qt::Key_Right);
+    QTest::keyClick(Find(w, "Grd"), Qt::Key_Right);
     QCOMPARE(p.CurrentNo, 2);
-    QTest::keyRelease(Find(w, "LblExam"), Qt::Key_Right);
+    QTest::keyClick(Find(w, "LblExam"), Qt::Key_Right);
     QCOMPARE(p.CurrentNo, 3);
-    QTest::keyRelease(&w, Qt::Key_Left);
+    QTest::keyClick(&w, Qt::Key_Left);
     QCOMPARE(p.CurrentNo, 2);
 }
 

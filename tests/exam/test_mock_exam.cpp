@@ -1,3 +1,4 @@
+#include "AnswerLog.h"
 #include "AnswerSheet.h"
 #include "Db.h"
 #include "Desktop.h"
@@ -6,11 +7,14 @@
 #include "FrmMain.h"
 #include "TestNotices.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDateTime>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMovie>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSet>
@@ -30,6 +34,19 @@ QStringList StoredScores()
     for (; !t->Eof(); t->Next())
         scores << t->FieldAsString(0);
     return scores;
+}
+
+// The answer record, a row as "qid answer correct mode".
+QStringList Record()
+{
+    QStringList rows;
+    for (const TAnswerRow& row : db::LoadAnswerLog())
+        rows << QStringLiteral("%1 %2 %3 %4")
+                    .arg(row.qid)
+                    .arg(row.answer)
+                    .arg(row.correct ? 1 : 0)
+                    .arg(row.mode);
+    return rows;
 }
 
 QList<int> PaperIds(const TPractice& practice)
@@ -127,7 +144,7 @@ private slots:
     {
         // Torn down before checking, so that a failure here cannot leave real boxes behind.
         const int unexpectedDialogs = dialogs->unexpected;
-        const int unexpectedConfirmations = notices->unexpectedConfirmations;
+        const int unexpectedConfirmations = notices ? notices->unexpectedConfirmations : 0;
         w.reset();
         dialogs.reset();
         notices.reset();
@@ -224,6 +241,153 @@ private slots:
         QCOMPARE(StoredScores(), QStringList{"1"});
     }
 
+    // A paper's answers enter the record once, at its first submission: the final answer of
+    // each answered question. Answers changed before then count once; a paper that another
+    // start abandons was never handed in and records nothing.
+    void paperEntersTheRecordAtFirstSubmission()
+    {
+        const myRecord first = practice().Questions[0];
+        const myRecord second = practice().Questions[1];
+        Answer(1, first.result);
+        Answer(1, WrongAnswer(first));
+        Answer(2, WrongAnswer(second));
+        Answer(2, second.result);
+        QVERIFY(Record().isEmpty());
+
+        dialogs->ThenCloseBox();
+        Submit();
+        const QStringList handedIn{
+            QStringLiteral("%1 %2 0 2").arg(first.id).arg(WrongAnswer(first)),
+            QStringLiteral("%1 %2 1 2").arg(second.id).arg(second.result)};
+        QCOMPARE(Record(), handedIn);
+        QCOMPARE(w->Review().Mastery().count(first.id), size_t(1));
+
+        // Handed in again, with the dialog closed and then from the review: nothing more.
+        dialogs->ThenClick("BtnResult");
+        Submit();
+        dialogs->ThenCloseBox();
+        Submit();
+        QCOMPARE(StoredScores(), (QStringList{"1", "1", "1"}));
+        QCOMPARE(Record(), handedIn);
+
+        // An answer given once the paper is in is a practice answer of the review, kept at once.
+        Answer(3, practice().Questions[2].result);
+        QCOMPARE(Record().size(), 3);
+        QCOMPARE(Record().back(), QStringLiteral("%1 %2 1 2")
+                                      .arg(practice().Questions[2].id)
+                                      .arg(practice().Questions[2].result));
+    }
+
+    void abandonedPaperRecordsNothing_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("in order") << "BtnOrder";
+        QTest::newRow("new paper") << "BtnMN";
+    }
+
+    void abandonedPaperRecordsNothing()
+    {
+        QFETCH(QString, button);
+        Answer(1, practice().Questions[0].result);
+        Answer(2, WrongAnswer(practice().Questions[1]));
+        w->findChild<QPushButton*>(button)->click();
+        QVERIFY(Record().isEmpty());
+        QVERIFY(w->Review().Mastery().empty());
+    }
+
+    // 重考本卷 is a new attempt at the same questions: its answers are new recall, handed in
+    // by its own first submission; the first attempt's stay as they were.
+    void redoneAttemptEntersAtItsOwnSubmission()
+    {
+        const myRecord first = practice().Questions[0];
+        Answer(1, WrongAnswer(first));
+        dialogs->ThenClick("BtnRedo");
+        Submit();
+        QCOMPARE(Record().size(), 1);
+        Answer(1, first.result);
+        QCOMPARE(Record().size(), 1);
+        practice().ElapsedSeconds = ExamTimeLimit;
+        dialogs->ThenCloseBox();
+        w->Timer1Timer();
+        QCOMPARE(Record(),
+                 (QStringList{QStringLiteral("%1 %2 0 2").arg(first.id).arg(WrongAnswer(first)),
+                              QStringLiteral("%1 %2 1 2").arg(first.id).arg(first.result)}));
+    }
+
+    // A key goes down where the keyboard is: the Enter that closes a notice is the notice's,
+    // and its release on the main window, once the box is gone, must not ask "确定交卷吗？".
+    void keyReleasedAfterANoticeDoesNothing_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    }
+
+    void keyReleasedAfterANoticeDoesNothing()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        notices.reset(); // real message boxes from here on
+        QStringList boxes;
+        QPointer<QMessageBox> last;
+        QTimer learner;
+        learner.setInterval(0);
+        connect(&learner, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || box == last)
+                return;
+            last = box;
+            boxes << box->text();
+            if (box->text() == QStringLiteral("确定交卷吗？"))
+                box->button(QMessageBox::Cancel)->click();
+            else
+                QTest::keyPress(box->focusWidget() ? box->focusWidget() : box, Qt::Key(key),
+                                Qt::KeyboardModifiers(modifiers));
+        });
+        learner.start();
+
+        const TCellPos last100 = CellOfQuestion(100);
+        c().Grd->GotoCell(last100.row, last100.col);
+        practice().GrdClickCell(last100.row, last100.col);
+        c().BtnNext->click(); // the notice, closed by the key's press
+        QCOMPARE(boxes, QStringList{QStringLiteral("当前已是该类试题中的最后一道题！")});
+        QTest::keyRelease(c().Grd, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(boxes.size(), 1);
+
+        // A whole press and release on the window asks as before.
+        QTest::keyClick(c().Grd, Qt::Key_Return);
+        QCOMPARE(boxes.value(1), QStringLiteral("确定交卷吗？"));
+        QCOMPARE(boxes.size(), 2);
+        QVERIFY(practice().PaperOpen());
+        QVERIFY(StoredScores().isEmpty());
+        learner.stop();
+        notices = std::make_unique<fixture::TNotices>();
+    }
+
+    // The program's own starts ask before they abandon a paper: only while it is open.
+    void abandoningAnOpenPaperIsAsked()
+    {
+        notices->Answer(false);
+        QVERIFY(!practice().MayAbandonPaper());
+        notices->Answer(true);
+        QVERIFY(practice().MayAbandonPaper());
+        QCOMPARE(notices->shown.size(), 2);
+        const platform::Notices::TShown& asked = notices->shown.front();
+        QCOMPARE(asked.kind, platform::Notices::Kind::Confirmation);
+        QCOMPARE(asked.caption, QStringLiteral("确认"));
+        QCOMPARE(asked.text, QStringLiteral("模拟考试还没有交卷，确定要放弃吗？"));
+        QCOMPARE(asked.owner, w.get());
+
+        dialogs->ThenCloseBox();
+        Submit();
+        notices->Clear();
+        QVERIFY(practice().MayAbandonPaper());
+        c().BtnOrder->click();
+        QVERIFY(practice().MayAbandonPaper());
+        QVERIFY(notices->shown.isEmpty());
+    }
+
     void timeLimitSubmits()
     {
         TSeen seen;
@@ -282,7 +446,7 @@ private slots:
         SetRightAnswers(95);
         dialogs->ThenCloseBox();
         notices->Answer(true);
-        QTest::keyRelease(c().Grd, Qt::Key_Return);
+        QTest::keyClick(c().Grd, Qt::Key_Return);
         QCOMPARE(dialogs->opened, 2);
         QCOMPARE(StoredScores(), (QStringList{"0", "95"}));
     }

@@ -227,15 +227,6 @@ private slots:
         QCOMPARE(*first, *second);
     }
 
-    void rowsWithoutADateAreLeftOut()
-    {
-        const std::vector<TOutcome> outcomes = learning::Outcomes(
-            {{.qid = 1, .answeredAt = QStringLiteral("2026-05-31 08:00:00"), .correct = true},
-             {.qid = 2, .answeredAt = QStringLiteral("yesterday"), .correct = true}});
-        QCOMPARE(outcomes.size(), size_t(1));
-        QCOMPARE(outcomes[0].day, QDate(2026, 5, 31));
-    }
-
     void theLineGivesWholePercent()
     {
         QCOMPARE(learning::EstimateLine(0.834), QStringLiteral("预计通过率：83%"));

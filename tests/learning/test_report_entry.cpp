@@ -1,4 +1,5 @@
 #include "AnswerLog.h"
+#include "ExamDialogs.h"
 #include "FindControl.h"
 #include "Fixture.h"
 #include "FrmMain.h"
@@ -63,15 +64,51 @@ private slots:
         QVERIFY(notices.shown.isEmpty());
     }
 
-    void staysShutWhileAnExamHidesItsMarks()
+    // While a paper waits for its submission the report would tell right from wrong; once it
+    // is handed in, however the result dialog was left, the report opens.
+    void opensOnceThePaperIsHandedIn_data()
     {
+        QTest::addColumn<QString>("leave");
+        QTest::newRow("close box") << "close";
+        QTest::newRow("答题情况") << "BtnResult";
+        QTest::newRow("at the time limit, close box") << "time";
+    }
+
+    void opensOnceThePaperIsHandedIn()
+    {
+        QFETCH(QString, leave);
         fixture::TNotices notices;
+        TExamDialogs dialogs;
         TFrmMain w;
         w.show();
         auto* entry = fixture::Find<QPushButton>(w, "BtnReport");
         w.Controls().BtnMN->click();
         QVERIFY(!ReportOpened(entry));
-        QCOMPARE(notices.Texts(), QStringList{"模拟考试进行中，交卷并查看答题情况后再看学习报告"});
+        QCOMPARE(notices.Texts(),
+                 QStringList{"模拟考试进行中，交卷并查看答题情况后再看学习报告。"});
+
+        if (leave == "BtnResult")
+            dialogs.ThenClick("BtnResult");
+        else
+            dialogs.ThenCloseBox();
+        if (leave == "time") {
+            w.Practice().ElapsedSeconds = ExamTimeLimit;
+            w.Timer1Timer();
+        } else {
+            notices.Answer(true);
+            w.Exam().SubmitOnRequest();
+        }
+        QCOMPARE(dialogs.opened, 1);
+        notices.Clear();
+        QVERIFY(ReportOpened(entry));
+        QVERIFY(notices.shown.isEmpty());
+
+        // 重考本卷 opens the paper again: shut until it is handed in.
+        dialogs.ThenClick("BtnRedo");
+        notices.Answer(true);
+        w.Exam().SubmitOnRequest();
+        QVERIFY(!ReportOpened(entry));
+        QCOMPARE(dialogs.unexpected, 0);
     }
 
 private:

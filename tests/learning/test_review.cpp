@@ -199,6 +199,8 @@ private slots:
         t.c.BtnNext->click();
         QTest::mouseClick(t.c.BtnB, Qt::LeftButton); // question 2 wrong
         QCOMPARE(t.Caption(), QStringLiteral("巩固练习(1)"));
+        QCOMPARE(db::LoadAnswerLog().size(), size_t(1)); // held for the submission
+        QVERIFY(!t.p.HandIn());
         t.p.ExamReviewed = true;
         t.c.BtnNext->click();
         QTest::mouseClick(t.c.BtnB, Qt::LeftButton); // question 3 wrong

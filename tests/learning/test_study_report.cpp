@@ -10,15 +10,19 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QDateEdit>
+#include <QGraphicsSimpleTextItem>
 #include <QHorizontalStackedBarSeries>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScatterSeries>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QValueAxis>
 
 namespace {
 
@@ -195,6 +199,7 @@ private slots:
         QCOMPARE(perDay.mid(ReportDays - 10), (QList<qreal>{1, 0, 1, 0, 1, 1, 1, 4, 2, 2}));
         const QList<QLineSeries*> share = SeriesOf<QLineSeries>(report.ChartDays);
         QCOMPARE(share.size(), 1);
+        QCOMPARE(SeriesOf<QScatterSeries>(report.ChartDays).at(0)->points(), share[0]->points());
         QCOMPARE(share[0]->points().size(), 8);
         QCOMPARE(share[0]->points().mid(5), (QList<QPointF>{{27, 75}, {28, 100}, {29, 50}}));
         QCOMPARE(report.ChartDays->accessibleDescription(), DaysText(r.days));
@@ -215,12 +220,109 @@ private slots:
         auto* axis = qobject_cast<QBarCategoryAxis*>(
             report.ChartChapters->chart()->axes(Qt::Vertical).at(0));
         QVERIFY(axis);
-        QCOMPARE(axis->categories().last(), "一.道路交通安全法律、法规和规章(360题) 错题2");
+        // The counts are the bank's own, not those of the full national bank.
+        QCOMPARE(axis->categories().last(), "一.道路交通安全法律、法规和规章(4题) 错题2");
         QCOMPARE(axis->categories().first(),
-                 "七.事故后的自救、急救，以及常见危险化学品等知识(49题) 错题0");
+                 "七.事故后的自救、急救，以及常见危险化学品等知识(4题) 错题0");
         QVERIFY(report.ChartChapters->accessibleDescription().startsWith(
-            "一.道路交通安全法律、法规和规章(360题)：已掌握1道，学习中2道，未练习1道，错题本2道；"
+            "一.道路交通安全法律、法规和规章(4题)：已掌握1道，学习中2道，未练习1道，错题本2道；"
             "二."));
+    }
+
+    // The answers axis and the share axis beside it tick at the same heights, both at round
+    // figures; the bars carry their dates.
+    void daysChartTicksRound_data()
+    {
+        QTest::addColumn<int>("most");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<int>("intervals");
+        QTest::newRow("no answers") << 0 << 10 << 5;
+        QTest::newRow("7") << 7 << 10 << 5;
+        QTest::newRow("33") << 33 << 40 << 4;
+        QTest::newRow("155") << 155 << 200 << 4;
+        QTest::newRow("41") << 41 << 50 << 5;
+        QTest::newRow("60") << 60 << 80 << 4;
+        QTest::newRow("11") << 11 << 20 << 4;
+    }
+    void daysChartTicksRound()
+    {
+        QFETCH(int, most);
+        QFETCH(int, top);
+        QFETCH(int, intervals);
+        TStudyReport r;
+        r.today = Today;
+        for (int k = 0; k < ReportDays; ++k)
+            r.days.push_back({.day = Today.addDays(k + 1 - ReportDays)});
+        r.days.back().answers = most;
+        r.days.back().right = most / 2;
+        TFrmReport report(nullptr, r, [] {});
+
+        QValueAxis* count = nullptr;
+        QValueAxis* share = nullptr;
+        for (QAbstractAxis* a : report.ChartDays->chart()->axes(Qt::Vertical)) {
+            auto* v = qobject_cast<QValueAxis*>(a);
+            QVERIFY(v);
+            (v->titleText() == "答题数" ? count : share) = v;
+        }
+        QVERIFY(count && share);
+        QCOMPARE(count->max(), top);
+        QCOMPARE(count->tickCount(), intervals + 1);
+        QCOMPARE(share->max(), 100);
+        QCOMPARE(share->tickCount(), intervals + 1);
+        QCOMPARE(100 % intervals, 0);
+
+        auto* days =
+            qobject_cast<QCategoryAxis*>(report.ChartDays->chart()->axes(Qt::Horizontal).at(0));
+        QVERIFY(days);
+        QCOMPARE(days->count(), ReportDays / 2);
+        QCOMPARE(days->titleText(), "11月11日至12月10日");
+        QCOMPARE(days->categoriesLabels().first(), "12");
+        QCOMPARE(days->categoriesLabels().at(9), "30");
+        QCOMPARE(days->categoriesLabels().last(), "10");
+        // One day of answers: its share is a visible point.
+        const QList<QScatterSeries*> points = SeriesOf<QScatterSeries>(report.ChartDays);
+        QCOMPARE(points.size(), 1);
+        QCOMPARE(points[0]->count(), most > 0 ? 1 : 0);
+    }
+
+    // A February: the same day of the month comes twice in thirty days, and each is named.
+    void daysChartNamesEveryBarInFebruary()
+    {
+        TStudyReport r;
+        const QDate today(2027, 3, 3);
+        for (int k = 0; k < ReportDays; ++k)
+            r.days.push_back({.day = today.addDays(k + 1 - ReportDays)});
+        TFrmReport report(nullptr, r, [] {});
+        auto* days =
+            qobject_cast<QCategoryAxis*>(report.ChartDays->chart()->axes(Qt::Horizontal).at(0));
+        QCOMPARE(days->count(), ReportDays / 2);
+        QCOMPARE(days->categoriesLabels().first(), "3");
+        QCOMPARE(days->categoriesLabels().at(13), "3月");
+        QCOMPARE(days->categoriesLabels().last(), QStringLiteral("3") + QChar(0x200B));
+    }
+
+    // Titles of the vertical axes read across, and an empty score chart says why it is empty.
+    void axisTitlesUprightAndEmptyChartSaysSo()
+    {
+        TStudyReport r;
+        r.today = Today;
+        TFrmReport report(nullptr, r, [] {});
+        const auto texts = [](QChartView* view) {
+            QStringList found;
+            for (QGraphicsItem* item : view->chart()->childItems())
+                if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item))
+                    found << text->text();
+            return found;
+        };
+        QCOMPARE(texts(report.ChartScores), (QStringList{"分", "还没有模拟考试成绩"}));
+        QCOMPARE(texts(report.ChartDays), (QStringList{"答题数", "正确率%"}));
+        for (QChartView* view : {report.ChartScores, report.ChartDays})
+            for (QAbstractAxis* axis : view->chart()->axes(Qt::Vertical))
+                QVERIFY(!axis->isTitleVisible());
+
+        r.scores = Scores({95});
+        TFrmReport scored(nullptr, r, [] {});
+        QCOMPARE(texts(scored.ChartScores), QStringList{"分"});
     }
 
     void reviewStartsAndCloses()
@@ -326,6 +428,25 @@ private slots:
         QVERIFY(bytes.startsWith("%PDF"));
         QVERIFY2(bytes.size() > 10000, qPrintable(QString::number(bytes.size())));
         QVERIFY(!report.SaveAsPdf(out.filePath(QStringLiteral("missing/report.pdf"))));
+    }
+
+    // The estimate reads the record's days through SQLite; a row without a readable date is left
+    // out, as the mastery rule leaves it out.
+    void theEstimateReadsEachAnswersDay()
+    {
+        const auto folder = fixture::SmallBank(ChapterBank());
+        Answer(11, "2026-12-09 23:59:59", true);
+        Answer(12, "yesterday", true);
+        Answer(13, "2026-13-45 08:00:00", true);
+        Answer(14, "2024-02-29 00:00:00", false);
+        const std::vector<TAnswerOutcome> outcomes = db::LoadAnswerOutcomes();
+        QCOMPARE(outcomes.size(), size_t(2));
+        QCOMPARE(outcomes[0].qid, 11);
+        QCOMPARE(outcomes[0].day, QDate(2026, 12, 9));
+        QVERIFY(outcomes[0].correct);
+        QCOMPARE(outcomes[1].qid, 14);
+        QCOMPARE(outcomes[1].day, QDate(2024, 2, 29));
+        QVERIFY(!outcomes[1].correct);
     }
 
     void anUnreadableBankGivesTheErrorReportAndNoDialog()

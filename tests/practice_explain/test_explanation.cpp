@@ -5,6 +5,7 @@
 #include "FindControl.h"
 #include "Fixture.h"
 #include "MainWindow.h"
+#include "QuestionText.h"
 #include "TestNotices.h"
 
 #include <QAccessible>
@@ -62,7 +63,16 @@ struct TWindow : fixture::TMainWindow
     }
 };
 
-const QString Wrong1 = QStringLiteral("第1题答错了　正确答案：A");
+// The fixture's choice options carry no letter of their own; B and A of question n.
+QString ChoiceWrong(int n)
+{
+    return QStringLiteral("第%1题答错了　你的答案：B（停车等待）　正确答案：A（加速通过）").arg(n);
+}
+QString ChoiceStem(int id)
+{
+    return QStringLiteral("选择题%1：前方路口信号灯变为黄灯时应当怎样？").arg(id);
+}
+const QString Wrong1 = ChoiceWrong(1);
 
 } // namespace
 
@@ -82,8 +92,9 @@ private slots:
 
         const QString none;
         const QString why = QStringLiteral("因为");
-        const QStringList feedback{QStringLiteral("第2题答错了　正确答案：B"),
-                                   QStringLiteral("解析：错因")};
+        const QStringList feedback{
+            QStringLiteral("第2题答错了　你的答案：C（丙）　正确答案：B（乙）"),
+            QStringLiteral("题干"), QStringLiteral("解析：错因")};
         QTest::newRow("nothing") << why << false << true << none << QStringList() << false;
         QTest::newRow("answer visible")
             << why << true << true << none << QStringList{"试题解析：因为"} << false;
@@ -94,7 +105,7 @@ private slots:
         QTest::newRow("feedback") << why << false << true << QStringLiteral("错因") << feedback
                                   << true;
         QTest::newRow("feedback without explanation")
-            << why << false << true << QString("") << QStringList{feedback[0]} << true;
+            << why << false << true << QString("") << feedback.mid(0, 2) << true;
         QTest::newRow("explanation before feedback")
             << why << true << true << QStringLiteral("错因") << QStringList{"试题解析：因为"}
             << false;
@@ -116,6 +127,8 @@ private slots:
         TExplanation e;
         if (!wrongExplain.isNull()) {
             myRecord wrong;
+            wrong.question = db::ComposeQuestion(
+                2, {QStringLiteral("题干"), {"A、甲", "B、乙", "C、丙", "D、丁"}});
             wrong.result = QStringLiteral("B");
             wrong.explain = wrongExplain;
             e.Answered(2, wrong, QStringLiteral("C"), true);
@@ -125,6 +138,61 @@ private slots:
         const TExplanationView view = e.View(&shown, answerVisible, judged);
         QCOMPARE(Lines(view), expected);
         QCOMPARE(view.dismissible, dismissible);
+    }
+
+    // Feedback read while another question is on display: what was asked, and each letter of
+    // both answers with the text it stood for.
+    void feedbackNamesEachLetter_data()
+    {
+        QTest::addColumn<QString>("stem");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QStringList>("expected");
+
+        const QStringList lettered{"A、户口簿", "B、机动车登记证书", "C、购车发票",
+                                   "D、机动车驾驶证"};
+        const QString asked = QStringLiteral("驾驶人驾驶机动车时，应当随身携带哪种证件？");
+        QTest::newRow("choice, lettered options")
+            << asked << lettered << "B"
+            << "D"
+            << QStringList{
+                   "第7题答错了　你的答案：B（机动车登记证书）　正确答案：D（机动车驾驶证）",
+                   asked};
+        QTest::newRow("choice, other separators")
+            << asked << QStringList{"A.甲", "B．乙", "C：丙", "D、丁"} << "C"
+            << "B" << QStringList{"第7题答错了　你的答案：C（丙）　正确答案：B（乙）", asked};
+        QTest::newRow("true/false")
+            << QStringLiteral("驾驶机动车可以不带驾驶证。") << QStringList{"", "", "", ""} << "对"
+            << "错"
+            << QStringList{"第7题答错了　你的答案：对　正确答案：错", "驾驶机动车可以不带驾驶证。"};
+        QTest::newRow("multiple choice")
+            << asked << lettered << "AB"
+            << "ABD"
+            << QStringList{
+                   "第7题答错了　你的答案：A（户口簿）B（机动车登记证书）　正确答案：A（户口簿）B（"
+                   "机动车登记证书）D（机动车驾驶证）",
+                   asked};
+        QTest::newRow("stem of several lines, one of them empty")
+            << QStringLiteral("如图所示，\r\n\r\n  这个标志是何含义？") << lettered << "A"
+            << "C"
+            << QStringList{"第7题答错了　你的答案：A（户口簿）　正确答案：C（购车发票）",
+                           "如图所示， 这个标志是何含义？"};
+    }
+    void feedbackNamesEachLetter()
+    {
+        QFETCH(QString, stem);
+        QFETCH(QStringList, options);
+        QFETCH(QString, given);
+        QFETCH(QString, result);
+        QFETCH(QStringList, expected);
+        myRecord q;
+        q.question =
+            db::ComposeQuestion(7, {stem, {options[0], options[1], options[2], options[3]}});
+        q.result = result;
+        TExplanation e;
+        e.Answered(7, q, given, true);
+        QCOMPARE(Lines(e.View(nullptr, false, true)), expected);
     }
 
     void answersLeaveAndEndFeedback()
@@ -188,18 +256,21 @@ private slots:
         TWindow t(true);
         QTest::mouseClick(t.c.BtnB, Qt::LeftButton);
         QCOMPARE(t.p.CurrentNo, 2);
-        QCOMPARE(t.Shown(), (QStringList{Wrong1, "解析：" + Why1}));
+        QCOMPARE(t.Shown(), (QStringList{Wrong1, ChoiceStem(1), "解析：" + Why1}));
         QVERIFY(fixture::Find(*t.panel, "BtnExplainClose")->isVisibleTo(t.panel));
         QCOMPARE(fixture::Find<QLabel>(*t.panel, "LblExplain")->accessibleName(),
-                 Wrong1 + "\n解析：" + Why1);
+                 Wrong1 + "\n" + ChoiceStem(1) + "\n解析：" + Why1);
 
         QTest::mouseClick(t.c.BtnA, Qt::LeftButton); // right: the feedback ends
         QCOMPARE(t.p.CurrentNo, 3);
         QVERIFY(t.Shown().isEmpty());
         QTest::mouseClick(t.c.BtnNo, Qt::LeftButton);
-        QCOMPARE(t.Shown(), (QStringList{"第3题答错了　正确答案：对", "解析：" + Why3}));
+        QCOMPARE(t.Shown(), (QStringList{"第3题答错了　你的答案：错　正确答案：对",
+                                         "判断题3：驾驶机动车时可以接打手机。", "解析：" + Why3}));
         QTest::mouseClick(t.c.BtnC, Qt::LeftButton); // the next wrong answer replaces it
-        QCOMPARE(t.Shown(), QStringList{"第4题答错了　正确答案：A"});
+        QCOMPARE(t.Shown(),
+                 (QStringList{"第4题答错了　你的答案：C（鸣喇叭）　正确答案：A（加速通过）",
+                              ChoiceStem(4)}));
     }
 
     void feedbackEnds_data()
@@ -232,7 +303,7 @@ private slots:
         auto bank = fixture::SmallBank(Questions());
         fixture::TNotices notices;
         TWindow t;
-        QTest::keyRelease(t.c.Grd, Qt::Key_B);
+        QTest::keyClick(t.c.Grd, Qt::Key_B);
         QCOMPARE(t.Shown().value(0), Wrong1);
         for (QWidget* part : t.panel->findChildren<QWidget*>())
             QCOMPARE(part->focusPolicy(), Qt::NoFocus);
@@ -240,7 +311,7 @@ private slots:
         t.c.Grd->setFocus();
         QTest::mouseClick(fixture::Find(*t.panel, "BtnExplainClose"), Qt::LeftButton);
         QVERIFY(!t.panel->isAncestorOf(QApplication::focusWidget()));
-        QTest::keyRelease(t.c.Grd, Qt::Key_A);
+        QTest::keyClick(t.c.Grd, Qt::Key_A);
         QCOMPARE(t.p.Questions[0].answer, QStringLiteral("A"));
         QCOMPARE(t.p.AnsweredCount, 1);
         QCOMPARE(t.p.FirstRightCount, 0);
@@ -253,7 +324,7 @@ private slots:
         TWindow t;
         t.c.BtnNext->click();
         QTest::mouseClick(t.c.BtnB, Qt::LeftButton);
-        const QStringList feedback{QStringLiteral("第2题答错了　正确答案：A")};
+        const QStringList feedback{ChoiceWrong(2), ChoiceStem(2)};
         QCOMPARE(t.Shown(), feedback);
         t.c.BtnSelect->click(); // question 2 explains nothing
         QCOMPARE(t.Shown(), feedback);
@@ -272,7 +343,7 @@ private slots:
         t.c.BtnSelect->click();
         QVERIFY(t.Shown().isEmpty());
         QTest::mouseClick(t.c.BtnB, Qt::LeftButton);
-        QCOMPARE(t.Shown(), QStringList{Wrong1});
+        QCOMPARE(t.Shown(), (QStringList{Wrong1, ChoiceStem(1)}));
         QVERIFY(notices.shown.isEmpty());
     }
 
@@ -302,7 +373,7 @@ private slots:
         if (route == 0) {
             QTest::mouseClick(t.c.BtnB, Qt::LeftButton);
         } else if (route == 1) {
-            QTest::keyRelease(t.c.Grd, Qt::Key_B);
+            QTest::keyClick(t.c.Grd, Qt::Key_B);
         } else if (route == 2) {
             t.p.BtnSelectClick();
             QVERIFY(t.c.LblRight->isVisibleTo(&t.w));
@@ -342,8 +413,7 @@ private slots:
         t.c.BtnSelect->click();
         QVERIFY(t.Shown().isEmpty());
         QTest::mouseClick(t.c.BtnB, Qt::LeftButton);
-        QCOMPARE(t.Shown(),
-                 QStringList{QStringLiteral("第%1题答错了　正确答案：A").arg(t.p.CurrentNo)});
+        QCOMPARE(t.Shown(), (QStringList{ChoiceWrong(t.p.CurrentNo), ChoiceStem(2)}));
     }
 };
 

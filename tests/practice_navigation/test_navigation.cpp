@@ -380,7 +380,7 @@ void TestNavigation::keys()
     // Released anywhere in the window, the key still acts, and the grid takes the focus.
     QPushButton* elsewhere = w.Controls().BtnSelect;
     elsewhere->setFocus();
-    QTest::keyRelease(elsewhere, Qt::Key(key), modifiers);
+    QTest::keyClick(elsewhere, Qt::Key(key), modifiers);
 
     QCOMPARE(w.Practice().CurrentNo, expectedNo);
     QCOMPARE(w.Controls().Prb->value(), expectedNo);
@@ -419,7 +419,7 @@ void TestNavigation::keysWithoutPracticeDoNothing()
     QCOMPARE(notices.shown.front().kind, platform::Notices::Kind::Error);
 
     for (Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_A, Qt::Key_Return})
-        QTest::keyRelease(&Grid(w), key);
+        QTest::keyClick(&Grid(w), key);
     QCOMPARE(notices.shown.size(), 1);
     QCOMPARE(w.Practice().CurrentNo, 0);
 }
