@@ -2,6 +2,7 @@
 #include "Db.h"
 #include "Fixture.h"
 #include "MainWindow.h"
+#include "StudyPlan.h"
 #include "TestNotices.h"
 
 #include <QGroupBox>
@@ -186,6 +187,27 @@ private slots:
         t.SetDay(Today.addDays(3));
         t.c.BtnRandom->click(); // question 1 now in box 1, due again after a day
         QCOMPARE(t.Caption(), QStringLiteral("巩固练习(2)"));
+        QVERIFY(notices.shown.isEmpty());
+    }
+
+    // The exam date kept in the bank caps the intervals from the start, and a date set in the
+    // report moves the count at once: box 3, last answered two days ago, is due in two more days
+    // without a date and today with the test four days ahead.
+    void theExamDateCapsTheCount()
+    {
+        auto bank = fixture::SmallBank(Choices(4));
+        for (int daysAgo : {5, 4, 2})
+            Answer(1, daysAgo, true);
+        db::SaveExamDate(Today.addDays(4));
+        fixture::TNotices notices;
+        TWindow t;
+        QCOMPARE(t.Caption(), QStringLiteral("巩固练习(1)"));
+        t.w.Review().SetExamDate(QDate());
+        QCOMPARE(t.Caption(), QStringLiteral("巩固练习"));
+        t.w.Review().SetExamDate(Today.addDays(4));
+        QCOMPARE(t.Caption(), QStringLiteral("巩固练习(1)"));
+        t.ClickReview();
+        QCOMPARE(Ids(t.p), QSet<int>{1});
         QVERIFY(notices.shown.isEmpty());
     }
 
