@@ -1,8 +1,11 @@
+#include "BankCarry.h"
 #include "BankCheck.h"
 #include "BankError.h"
+#include "BankFiles.h"
 #include "BankSource.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QStringList>
 #include <algorithm>
 #include <cstdio>
@@ -14,8 +17,12 @@ const char* const Usage =
     "usage: jiakao-bank build SOURCE_DIR OUT_DIR\n"
     "       jiakao-bank check DIR\n"
     "       jiakao-bank dump DIR SOURCE_DIR\n"
+    "       jiakao-bank carry OLD_DIR NEW_DIR [--subject 4]\n"
     "SOURCE_DIR holds questions.csv and pictures/; DIR and OUT_DIR hold Test.db and "
     "Image.db.\n"
+    "carry copies the learner's record (error marks, scores, answers, plan) of OLD_DIR's bank "
+    "into NEW_DIR's\n"
+    "for the questions NEW_DIR's bank holds; --subject 4 carries Test4.db.\n"
     "Each command takes --subject 1 (the default) or --subject 4; 科目四's bank is Test4.db and "
     "Image4.db.\n";
 
@@ -36,6 +43,37 @@ int Check(const QString& dir, bank::TSubject subject)
     Print(stdout, report.Sound() ? QStringLiteral("the bank is sound")
                                  : QStringLiteral("%1 errors").arg(report.faults.size()));
     return report.Sound() ? 0 : 1;
+}
+
+QString JoinedIds(const std::vector<int>& ids)
+{
+    QStringList texts;
+    for (int id : ids)
+        texts << QString::number(id);
+    return texts.join(QStringLiteral(", "));
+}
+
+int Carry(const QString& oldDir, const QString& newDir, const QString& bankFile)
+{
+    const QString newBank = QDir(newDir).filePath(bankFile);
+    const bank::TCarryReport r = bank::CarryRecord(QDir(oldDir).filePath(bankFile), newBank);
+    Print(stdout, QStringLiteral("carried into %1: %2 error marks, %3 scores, %4 answers, %5 plan "
+                                 "entries")
+                      .arg(newBank)
+                      .arg(r.marks)
+                      .arg(r.scores)
+                      .arg(r.answers)
+                      .arg(r.plan));
+    if (r.droppedIds.empty())
+        Print(stdout, QStringLiteral("dropped: none"));
+    else
+        Print(stdout, QStringLiteral("dropped, not in the new bank: %1 ids with %2 error marks and "
+                                     "%3 answers: %4")
+                          .arg(r.droppedIds.size())
+                          .arg(r.droppedMarks)
+                          .arg(r.droppedAnswers)
+                          .arg(JoinedIds(r.droppedIds)));
+    return 0;
 }
 
 // Takes "--subject N" out of the arguments, wherever it stands; 科目一 without it.
@@ -75,6 +113,8 @@ int Run(QStringList args)
         bank::DumpBank(args[1], args[2], *subject);
         return 0;
     }
+    if (command == QLatin1String("carry") && args.size() == 3)
+        return Carry(args[1], args[2], db::BankFileName(*subject));
     return UsageError();
 }
 

@@ -195,7 +195,9 @@ void MountainRoad(QPainter& p)
     p.restore();
 }
 
-// A tank lorry from the side with the yellow roof lamp 危 and the danger plate at the rear.
+// A tank lorry from the side carrying the plates of the current marking standard, which has no
+// roof lamp: the class diamond and the rectangular plate, hazard number 33 over UN number 1203
+// (petrol).
 void Tanker(QPainter& p)
 {
     p.fillRect(QRectF(-80, -60, 160, 120), QColor(205, 225, 240));
@@ -215,18 +217,23 @@ void Tanker(QPainter& p)
         p.setBrush(QColor(170, 170, 170));
         p.drawEllipse(QPointF(x, 30), 3, 3);
     }
-    QPolygonF lamp({QPointF(52, -30), QPointF(64, -12), QPointF(40, -12)});
-    p.setPen(QPen(Black, 1));
-    p.setBrush(Yellow);
-    p.drawPolygon(lamp);
-    Text(p, QRectF(42, -26, 20, 14), "危", 10, Black);
     p.save();
-    p.translate(-22, 2);
+    p.translate(-38, 3);
     p.rotate(45);
+    p.setPen(QPen(Black, 1));
     p.setBrush(Red);
     p.drawRect(QRectF(-11, -11, 22, 22));
     p.restore();
-    Text(p, QRectF(-32, -8, 20, 20), "3", 12, Black);
+    Text(p, QRectF(-48, -7, 20, 20), "3", 12, Black);
+    const QRectF plate(-14, -11, 34, 28);
+    p.setPen(QPen(Black, 2));
+    p.setBrush(QColor(255, 140, 0));
+    p.drawRect(plate);
+    p.drawLine(QPointF(plate.left(), plate.center().y()),
+               QPointF(plate.right(), plate.center().y()));
+    Text(p, QRectF(plate.left(), plate.top(), plate.width(), plate.height() / 2), "33", 11, Black);
+    Text(p, QRectF(plate.left(), plate.center().y(), plate.width(), plate.height() / 2), "1203", 11,
+         Black);
 }
 
 // The diamond label of flammable liquids: a black flame on red, class number 3 at the foot.
