@@ -1,11 +1,13 @@
 #include "FrmMain.h"
 
 #include "AnswerSheet.h"
+#include "Backup.h"
 #include "Desktop.h"
 #include "FrmAbout.h"
 #include "Guard.h"
 #include "Keys.h"
 #include "MainLayout.h"
+#include "Notices.h"
 #include "Pump.h"
 #include "ReportEntry.h"
 #include "SpeakEntry.h"
@@ -117,14 +119,28 @@ void TFrmMain::FormShow()
 {
     c.BtnOrder->click();
     // A bank that could not be read has just been reported by the start; its record waits
-    // for the first answer or review.
-    if (practice.QuestionCount > 0)
+    // for the first answer or review, and it is not worth a backup.
+    if (practice.QuestionCount > 0) {
+        BackUpToday();
         review.LoadRecord();
+    }
     if (!platform::FontInstalled(QStringLiteral("wst_span"))) {
         QFont fallback = QApplication::font();
         fallback.setBold(false);
         fallback.setPointSize(14);
         c.LblTime->setFont(fallback);
+    }
+}
+
+void TFrmMain::BackUpToday()
+{
+    try {
+        db::BackUpBank(QStringLiteral("Test.db"), practice.Clock().date());
+    } catch (const ESQLiteException& e) {
+        platform::Notices::Inform(
+            QStringLiteral("今天的题库备份没有完成，练习照常进行，做题记录照常保存。\n%1")
+                .arg(e.Message()),
+            this);
     }
 }
 

@@ -43,6 +43,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The first start of a day keeps a copy of the bank before anything is written to it.
+    void BackUpToday();
     void FormDestroy();
 
     TMainControls c;

@@ -10,7 +10,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <utility>
 
 namespace {
 
@@ -88,16 +87,15 @@ TAnswerRow TPractice::RowOf(const myRecord& q, const QString& answer) const
 
 std::optional<ESQLiteException> TPractice::RecordAnswers(const std::vector<TAnswerRow>& rows)
 {
-    try {
+    bool recorded = false;
+    std::optional<ESQLiteException> failure = recordFailures.Attempt([&] {
         db::InsertAnswers(rows);
-    } catch (const ESQLiteException& e) {
-        if (std::exchange(recordFailureReported, true))
-            return std::nullopt;
-        return e;
-    }
-    for (const TAnswerRow& row : rows)
-        emit AnswerRecorded(row);
-    return std::nullopt;
+        recorded = true;
+    });
+    if (recorded)
+        for (const TAnswerRow& row : rows)
+            emit AnswerRecorded(row);
+    return failure;
 }
 
 std::optional<ESQLiteException> TPractice::HandIn()

@@ -2,6 +2,7 @@
 
 #include "AnswerLog.h"
 #include "Explanation.h"
+#include "LearnerWrites.h"
 #include "MainControls.h"
 #include "PictureLibrary.h"
 #include "Records.h"
@@ -137,8 +138,8 @@ private:
     // its right answer's visibility, an answer given, a new practice.
     void ShowExplanation();
     void ExplainAnswer(const QString& given);
-    // Writes the answer's row. The first failure of a run is handed back to be reported; the
-    // later ones would only repeat it at every answer.
+    // Writes the answers' rows. The first failure of each run of failures is handed back to be
+    // reported; the later ones would only repeat it at every answer.
     std::optional<ESQLiteException> RecordAnswers(const std::vector<TAnswerRow>& rows);
     TAnswerRow RowOf(const myRecord& q, const QString& answer) const;
     void ShowPicture(const QString& imgname);
@@ -148,5 +149,5 @@ private:
     TExplanation Explanation;
     std::unique_ptr<platform::TPictureLibrary> PictureLibrary;
     std::optional<QPixmap> QuestionBitmap;
-    bool recordFailureReported = false;
+    db::TFailureRuns recordFailures;
 };

@@ -1,6 +1,7 @@
 #include "AnswerLog.h"
 
 #include "Db.h"
+#include "LearnerWrites.h"
 
 namespace db {
 
@@ -13,20 +14,14 @@ const char* const CreateAnswerLogIndexSql =
 
 void InsertAnswers(std::span<const TAnswerRow> rows)
 {
-    TSQLiteDatabase& store = GetQuestionStore();
-    store.ExecSQL(QStringLiteral("BEGIN"));
-    try {
+    WriteLearnerData([rows](TSQLiteDatabase& store) {
         store.ExecSQL(QString::fromLatin1(CreateAnswerLogSql));
         store.ExecSQL(QString::fromLatin1(CreateAnswerLogIndexSql));
         for (const TAnswerRow& row : rows)
             store.ExecSQL(QStringLiteral("insert into answerlog(qid, answered_at, answer, "
                                          "correct, mode) values(?, ?, ?, ?, ?)"),
                           {row.qid, row.answeredAt, row.answer, row.correct ? 1 : 0, row.mode});
-        store.ExecSQL(QStringLiteral("COMMIT"));
-    } catch (const ESQLiteException&) {
-        store.Rollback();
-        throw;
-    }
+    });
 }
 
 void InsertAnswer(const TAnswerRow& row)

@@ -64,11 +64,13 @@ const char* const ExamPaperSql =
     " union all select * from (select * from examdata where chapter=7 order by random() limit 5)"
     " ) order by random()";
 
+const char* const BankKey = "tqwpzn";
+
 TSQLiteDatabase& GetQuestionStore()
 {
     if (!QuestionStore)
-        QuestionStore =
-            std::make_unique<TSQLiteDatabase>(QStringLiteral("Test.db"), QByteArray("tqwpzn"), 4);
+        QuestionStore = std::make_unique<TSQLiteDatabase>(QStringLiteral("Test.db"),
+                                                          QByteArray(BankKey), BankKeyLength);
     return *QuestionStore;
 }
 

@@ -9,6 +9,10 @@
 // a failed write for a done one.
 namespace db {
 
+// The key every bank is encrypted with: its first BankKeyLength bytes.
+extern const char* const BankKey;
+constexpr int BankKeyLength = 4;
+
 // The one connection to Test.db in the working directory, opened on first use; a failed open
 // raises and is tried again by the next operation.
 TSQLiteDatabase& GetQuestionStore();

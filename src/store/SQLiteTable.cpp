@@ -204,6 +204,11 @@ void TSQLiteDatabase::ExecSQL(const QString& sql, const std::vector<TSQLiteParam
         RaiseError(QStringLiteral("Error executing SQL statement"), sql);
 }
 
+void TSQLiteDatabase::SetBusyTimeout(int ms)
+{
+    sqlite3_busy_timeout(db, ms);
+}
+
 void TSQLiteDatabase::Rollback()
 {
     if (!sqlite3_get_autocommit(db))

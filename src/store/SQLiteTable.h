@@ -65,6 +65,10 @@ public:
     // Runs a query and hands each row to the reader, for results too large to copy whole.
     void ForEachRow(const QString& sql, const std::function<void(const TSQLiteRow&)>& reader);
 
+    // How long a statement waits for another connection's lock before it fails with "database
+    // is locked"; 0, the default, fails at once.
+    void SetBusyTimeout(int ms);
+
     sqlite3* Handle() const { return db; }
 
 private:

@@ -1,6 +1,7 @@
 #include "StudyPlan.h"
 
 #include "Db.h"
+#include "LearnerWrites.h"
 
 namespace db {
 
@@ -32,24 +33,19 @@ QDate LoadExamDate()
 
 void SaveExamDate(QDate date)
 {
-    TSQLiteDatabase& store = GetQuestionStore();
-    store.ExecSQL(QStringLiteral("BEGIN"));
-    try {
+    WriteLearnerData([date](TSQLiteDatabase& store) {
         store.ExecSQL(QString::fromLatin1(CreateStudyPlanSql));
         store.ExecSQL(QStringLiteral("insert or replace into studyplan(name, value) values(?, ?)"),
                       {ExamDateRow, date.toString(Qt::ISODate)});
-        store.ExecSQL(QStringLiteral("COMMIT"));
-    } catch (const ESQLiteException&) {
-        store.Rollback();
-        throw;
-    }
+    });
 }
 
 void ClearExamDate()
 {
     if (HasStudyPlan())
-        GetQuestionStore().ExecSQL(QStringLiteral("delete from studyplan where name=?"),
-                                   {ExamDateRow});
+        WriteLearnerData([](TSQLiteDatabase& store) {
+            store.ExecSQL(QStringLiteral("delete from studyplan where name=?"), {ExamDateRow});
+        });
 }
 
 } // namespace db

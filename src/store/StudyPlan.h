@@ -10,8 +10,9 @@ extern const char* const CreateStudyPlanSql;
 
 // The exam date; invalid when none was set or the bank has no plan yet. Reading never writes.
 QDate LoadExamDate();
-// Keeps the date, creating the table first when the bank lacks it, in one transaction: on
-// failure nothing of it stays and ESQLiteException is raised.
+// Keeps the date, creating the table first when the bank lacks it, in one transaction that
+// waits for another program's lock as the answer record's writes do: on failure nothing of it
+// stays and ESQLiteException is raised.
 void SaveExamDate(QDate date);
 // Forgets the date; a bank without a plan is left as it is.
 void ClearExamDate();

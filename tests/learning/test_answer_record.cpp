@@ -130,7 +130,7 @@ private slots:
     // marks are held for the submission, and the report must not depend on the judgement. An
     // exam's answers are written at the submission, which hands the refusal back to be told
     // after the result.
-    void anUnwritableBankIsReportedOnce_data()
+    void anUnwritableBankIsReportedOnceARun_data()
     {
         QTest::addColumn<bool>("exam");
         QTest::addColumn<QString>("answers");
@@ -139,7 +139,7 @@ private slots:
         QTest::newRow("exam, wrong first") << true << "BAB";
     }
 
-    void anUnwritableBankIsReportedOnce()
+    void anUnwritableBankIsReportedOnceARun()
     {
         QFETCH(bool, exam);
         QFETCH(QString, answers);
@@ -168,6 +168,36 @@ private slots:
                              "readonly database."});
         QCOMPARE(t.p.AnsweredCount, 3);
         QCOMPARE(t.p.CurrentNo, 3);
+    }
+    // Writing that stops, recovers and stops again is told at each stop, once.
+    void aRecordThatStopsAgainIsReportedAgain()
+    {
+        auto bank = fixture::SmallBank(fixture::Choices(8));
+        fixture::TNotices notices;
+        TWindow t;
+        auto refuse = [](bool on) {
+            db::GetQuestionStore().ExecSQL(
+                on ? QStringLiteral("create trigger refuse before insert on answerlog begin "
+                                    "select raise(abort, 'refused'); end")
+                   : QStringLiteral("drop trigger refuse"));
+        };
+        // Each step: the record refused (x) or taken (.) at that answer.
+        const QString steps = QStringLiteral("xx..xx.x");
+        QStringList reportedAt;
+        for (int i = 0; i < steps.size(); ++i) {
+            const bool refused = steps[i] == u'x';
+            if (refused != (i > 0 && steps[i - 1] == u'x'))
+                refuse(refused);
+            if (i > 0)
+                t.c.BtnNext->click();
+            const qsizetype before = notices.shown.size();
+            t.p.GiveAnswer(QStringLiteral("A"));
+            if (notices.shown.size() > before)
+                reportedAt << QString::number(i);
+        }
+        QCOMPARE(reportedAt, (QStringList{"0", "4", "7"}));
+        QVERIFY(notices.Texts().constFirst().contains("refused"));
+        QCOMPARE(RowsOnDisk(bank->FilePath("Test.db")).size(), 3);
     }
 };
 

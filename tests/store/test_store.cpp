@@ -1,6 +1,7 @@
 #include "AnswerLog.h"
 #include "Db.h"
 #include "Fixture.h"
+#include "LearnerWrites.h"
 #include "StudyData.h"
 
 #include <QDir>
@@ -11,8 +12,10 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <algorithm>
+#include <future>
 #include <map>
 #include <sqlcipher/sqlite3.h>
+#include <thread>
 
 namespace {
 
@@ -106,6 +109,37 @@ const TAnswerRow RightAnswer{
     .qid = 12, .answeredAt = "2026-03-01 08:00:05", .answer = "对", .correct = true, .mode = 2};
 const TAnswerRow WrongAnswer{
     .qid = 3, .answeredAt = "2026-03-01 08:00:09", .answer = "B", .correct = false, .mode = 1};
+
+// Another program holding a lock on the bank for a while, from a thread of its own, so that a
+// write of this one can wait for it to end.
+class TOtherProgram
+{
+public:
+    TOtherProgram(const QString& bank, const char* begin, int holdMs)
+    {
+        std::promise<bool> locked;
+        taken = locked.get_future();
+        holder = std::thread([path = QFile::encodeName(bank), begin, holdMs,
+                              locked = std::move(locked)]() mutable {
+            sqlite3* other = nullptr;
+            sqlite3_open(path.constData(), &other);
+            sqlite3_key(other, "tqwpzn", 4);
+            const bool ok = sqlite3_exec(other, begin, nullptr, nullptr, nullptr) == SQLITE_OK &&
+                            sqlite3_exec(other, "select count(*) from examdata", nullptr, nullptr,
+                                         nullptr) == SQLITE_OK;
+            locked.set_value(ok);
+            std::this_thread::sleep_for(std::chrono::milliseconds(holdMs));
+            sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+            sqlite3_close(other);
+        });
+    }
+    ~TOtherProgram() { holder.join(); }
+    bool Locked() { return taken.get(); }
+
+private:
+    std::future<bool> taken;
+    std::thread holder;
+};
 
 } // namespace
 
@@ -544,6 +578,69 @@ private slots:
         QVERIFY(right.contains("Attempt to write a readonly database"));
         QCOMPARE(ErrorOf([] { db::InsertAnswer(WrongAnswer); }), right);
         QVERIFY(!right.contains(QStringLiteral("对")));
+    }
+
+    // Another program's lock: the error book's write is refused at once as it always was, the
+    // answer record's write waits for the lock to end and goes through, and the wait does not
+    // outlive that write.
+    void recordWritesWaitForAnotherProgramsLock_data()
+    {
+        QTest::addColumn<QByteArray>("begin");
+        QTest::newRow("a writer") << QByteArray("BEGIN EXCLUSIVE");
+        QTest::newRow("a reader") << QByteArray("BEGIN");
+    }
+
+    void recordWritesWaitForAnotherProgramsLock()
+    {
+        QFETCH(QByteArray, begin);
+        const QString bank = bankFolder->FilePath("Test.db");
+        // The bank already read, as the trainer has it when the learner answers.
+        QCOMPARE(db::CountQuestions(QString()), 1177);
+        for (const TAnswerRow& row : {RightAnswer, WrongAnswer}) {
+            TOtherProgram other(bank, begin.constData(), 700);
+            QVERIFY(other.Locked());
+            QCOMPARE(ErrorOf([] {
+                         db::UpdateQuestions(QStringLiteral("where id=1"),
+                                             QStringLiteral("set iserror=1"));
+                     }),
+                     "Error executing SQL statement.\rError [5]: The database file is locked.\r"
+                     "\"update examdata set iserror=1 where id=1\": database is locked");
+            db::InsertAnswer(row);
+        }
+        QCOMPARE(db::LoadAnswerLog().size(), size_t(2));
+    }
+
+    // A lock that outlasts the wait: the record's write gives up with the lock's report and
+    // leaves nothing behind; once the lock is gone the next one goes through.
+    void aRecordWriteGivesUpOnALongLock()
+    {
+        {
+            TOtherProgram other(bankFolder->FilePath("Test.db"), "BEGIN EXCLUSIVE",
+                                db::LearnerWriteWaitMs + 1500);
+            QVERIFY(other.Locked());
+            const QString error = ErrorOf([] { db::InsertAnswer(RightAnswer); });
+            QVERIFY2(error.contains("Error [5]: The database file is locked"), qPrintable(error));
+        }
+        QVERIFY(db::LoadAnswerLog().empty());
+        db::InsertAnswer(WrongAnswer);
+        QCOMPARE(Rows(db::LoadAnswerLog()), QStringList{"3 2026-03-01 08:00:09 B 0 1"});
+    }
+
+    // The first failure of each run of failures is handed back, so a learner hears when writing
+    // stops and again when it stops once more after it had recovered.
+    void failureRunsReportTheFirstOfEachRun()
+    {
+        db::TFailureRuns runs;
+        const QString outcomes = QStringLiteral("xxx.x.xx..x");
+        QString reported;
+        for (QChar outcome : outcomes) {
+            const std::optional<ESQLiteException> failure = runs.Attempt([outcome] {
+                if (outcome == u'x')
+                    throw ESQLiteException(QStringLiteral("refused"));
+            });
+            reported += failure ? u'!' : u'-';
+        }
+        QCOMPARE(reported, QStringLiteral("!---!-!---!"));
     }
 
     void opensOnlyWithTheFourByteKey()

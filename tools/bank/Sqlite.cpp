@@ -8,7 +8,9 @@ namespace bank {
 
 TConnection::TConnection(const QString& path, Mode mode, const QByteArray& key) : path(path)
 {
-    const int flags = mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    // URIs let a bank be attached read-only ("file:…?mode=ro") to a connection that writes.
+    const int flags =
+        (mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_URI;
     if (sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr) != SQLITE_OK) {
         const QString reason =
             db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
