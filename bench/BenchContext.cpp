@@ -4,6 +4,7 @@
 #include "Db.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 TBenchContext* Current = nullptr;
@@ -41,7 +42,16 @@ void TBenchContext::UseBank(int newTimes)
     bank.reset();
     bank = fixture::FullBank(newTimes);
     times = newTimes;
+    subjectFour = false;
     FillAnswerRecord();
+}
+
+void TBenchContext::AddSubjectFour()
+{
+    if (std::exchange(subjectFour, true))
+        return;
+    auto [questions, pictures] = fixture::SubjectFourContent();
+    bank->AddSubjectFour(questions, pictures);
 }
 
 int TBenchContext::FirstChapter() const

@@ -25,11 +25,14 @@ public:
     // The questions of chapter 1.
     int FirstChapter() const;
     QString BankPath() const { return bank->Path(); }
+    // Puts 科目四's bank beside the bank in use, once.
+    void AddSubjectFour();
     // Created on first use, so that the start-up benchmarks run without it.
     TFrmMain& Window();
 
 private:
     int times = 0;
+    bool subjectFour = false;
     std::unique_ptr<fixture::TBankFolder> bank;
     std::unique_ptr<fixture::TNotices> notices;
     std::unique_ptr<TFrmMain> window;

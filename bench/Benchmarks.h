@@ -10,6 +10,7 @@ void RegisterHandlers();
 void RegisterStudyReport();
 void RegisterPassEstimate();
 void RegisterSpeech();
+void RegisterSubjectFour();
 
 // A school's bank, as many times as large as the full bank.
 inline constexpr int LargeBank = 10;
@@ -31,6 +32,7 @@ inline constexpr int RecordedAnswers = 50000;
 inline constexpr const char* ReportOpen = "Report/Open/50000answers/1000exams";
 inline constexpr const char* Estimate = "Estimate/50000answers";
 inline constexpr const char* SpeakPress = "Speak/Press";
+inline constexpr const char* SubjectSwitch = "Subject/Switch";
 inline constexpr const char* SpeakFirstSamples = "Speak/FirstSamples";
 // The counter of the whole-process start: its peak resident memory.
 inline constexpr const char* PeakMemory = "peak_MB";

@@ -13,6 +13,8 @@ constexpr double HandlerLimitMs = 5;
 constexpr double SpeakPressLimitMs = 1;
 constexpr double SpeakFirstSamplesLimitMs = 300;
 constexpr double StartLimitMs = 250;
+// Switching subject: a whole start of the other bank, its key derived anew.
+constexpr double SwitchLimitMs = 300;
 // One frame at 60 Hz: the review's start, and every handler on the large bank.
 constexpr double OneFrameMs = 16.7;
 constexpr double ReportLimitMs = 100;
@@ -91,8 +93,9 @@ bool PrintTargets(std::ostream& out, const std::vector<TMedian>& medians)
             continue;
         }
         const bool largeBank = EndsWith(m.name, OnBank("", LargeBank));
-        const double limit = StartsWith(m.name, "Start/")    ? StartLimitMs
-                             : StartsWith(m.name, "Report/") ? ReportLimitMs
+        const double limit = StartsWith(m.name, names::SubjectSwitch) ? SwitchLimitMs
+                             : StartsWith(m.name, "Start/")           ? StartLimitMs
+                             : StartsWith(m.name, "Report/")          ? ReportLimitMs
                              : StartsWith(m.name, "Estimate/")
                                  ? (largeBank ? LargeEstimateLimitMs : EstimateLimitMs)
                              : m.name == names::SpeakPress        ? SpeakPressLimitMs

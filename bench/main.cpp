@@ -36,6 +36,7 @@ int main(int argc, char* argv[])
         RegisterHandlers();
         RegisterStudyReport();
         RegisterPassEstimate();
+        RegisterSubjectFour();
     }
     // Reading aloud does not depend on the bank's size.
     RegisterOnBank(1);

@@ -11,6 +11,7 @@
 #include "Pump.h"
 #include "ReportEntry.h"
 #include "SpeakEntry.h"
+#include "SubjectEntry.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -44,6 +45,7 @@ TFrmMain::TFrmMain(QWidget* parent)
             [this] { platform::Guard([this] { Timer1Timer(); }); });
     connect(c.BtnAbout, &QPushButton::clicked, this,
             [this] { platform::Guard([this] { BtnAboutClick(); }); });
+    AddSubjectEntry(*this, practice, starts, [this] { review.ReloadRecord(); });
     AddReportEntry(*this, practice, review);
     BuildSpeakEntry(*this, reader);
     c.Prb->installEventFilter(this);

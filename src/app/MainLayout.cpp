@@ -106,6 +106,15 @@ void BuildAnswerButtons(QGroupBox* grp, TMainControls& c)
     c.BtnD = Button(c.Panelxz, "BtnD", {153, 0, 40, 40}, QStringLiteral("D"));
     for (QPushButton* b : {c.BtnA, c.BtnB, c.BtnC, c.BtnD})
         b->setFont(letters);
+    // Between the answer given and the letters, which a multiple-choice question turns into
+    // switches; the hint under them.
+    c.BtnConfirm = Button(grp, "BtnConfirm", {486, 178, 50, 34}, QStringLiteral("确定"));
+    c.BtnConfirm->hide();
+    c.LblMultiple = Label(grp, "LblMultiple", {520, 215, 216, 11},
+                          QStringLiteral("多选题：选出全部正确答案后按“确定”"));
+    c.LblMultiple->setFont(platform::DesignFont(QStringLiteral("宋体"), 8));
+    SetColor(c.LblMultiple, Navy);
+    c.LblMultiple->hide();
 
     c.Panelpd = Make<QWidget>(grp, "Panelpd", 542, 174, 179, 44);
     const QFont marks = platform::DesignFont(QStringLiteral("楷体_GB2312"), 24, true);

@@ -24,7 +24,7 @@ void TMockExam::BtnMNClick()
 {
     // Drawn before the reset: a failed draw leaves the current practice as it was, and a bank
     // short of a chapter's quota gives a shorter paper rather than empty slots.
-    examdata paper(ExamQuestionCount);
+    examdata paper(db::ExamRules(db::CurrentSubject()).questionCount);
     const int drawn = db::LoadExamPaper(paper);
     if (drawn <= 0) {
         platform::Notices::Inform(QStringLiteral("当前题库没有试题记录！"), c.Window);
@@ -60,13 +60,13 @@ void TMockExam::BeginAttempt()
 
 int TMockExam::Score() const
 {
-    int score = 0;
+    int right = 0;
     for (int i = 0; i < practice.QuestionCount; ++i) {
         const myRecord& q = practice.Questions[static_cast<size_t>(i)];
         if (q.answer == q.result)
-            ++score;
+            ++right;
     }
-    return score;
+    return right * db::ExamRules(db::CurrentSubject()).pointsEach;
 }
 
 void TMockExam::ExamSubmit()
@@ -142,7 +142,8 @@ void TMockExam::SubmitOnRequest()
 
 bool TMockExam::TimeLimitTick()
 {
-    if (!practice.ExamMode || practice.ElapsedSeconds != ExamTimeLimit)
+    if (!practice.ExamMode ||
+        practice.ElapsedSeconds != db::ExamRules(db::CurrentSubject()).timeLimit)
         return false;
     ExamSubmit();
     return true;

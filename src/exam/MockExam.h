@@ -5,11 +5,13 @@
 
 #include <QObject>
 
+// 科目一's paper; 科目四's rules are the store's ExamRules.
 constexpr int ExamQuestionCount = 100;
 constexpr int ExamTimeLimit = 2700;
 
-// The mock exam: a paper of 100 questions by chapter quota, answered on the main window
-// without marks, submitted by the learner or at the time limit, scored and stored.
+// The mock exam of the subject on screen: 科目一's paper of 100 questions by chapter quota or
+// 科目四's of 50 by question type, answered on the main window without marks, submitted by the
+// learner or at the time limit, scored and stored in the subject's bank.
 class TMockExam : public QObject
 {
     Q_OBJECT
@@ -25,7 +27,8 @@ public:
     // returns true, so the tick is not counted.
     bool TimeLimitTick();
 
-    // Right answers on the paper on the main window.
+    // The points of the paper on the main window: its right answers, each worth the subject's
+    // points.
     int Score() const;
 
 private:

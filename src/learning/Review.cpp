@@ -39,6 +39,12 @@ void TReview::LoadRecord()
     UpdateCaption();
 }
 
+void TReview::ReloadRecord()
+{
+    loaded = false;
+    LoadRecord();
+}
+
 QDate TReview::Today() const
 {
     return practice.Clock().date();

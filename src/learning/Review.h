@@ -25,6 +25,8 @@ public:
 
     // Reads the answer record, once; every later call only brings the caption up to date.
     void LoadRecord();
+    // Reads the record anew, as the subject on screen changed to another bank.
+    void ReloadRecord();
     // Starts the review, or tells the learner that nothing is due and changes nothing.
     void BtnReviewClick();
 

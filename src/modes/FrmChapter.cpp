@@ -1,5 +1,6 @@
 #include "FrmChapter.h"
 
+#include "Db.h"
 #include "Guard.h"
 
 #include <QGroupBox>
@@ -21,6 +22,25 @@ const std::array<const char16_t*, ChapterCount + 1> ChapterEntries = {
     u"七.事故后的自救、急救，以及常见危险化学品等知识(49题)",
 };
 
+// 科目四's chapters, whose counts are read from its bank.
+const std::array<const char16_t*, ChapterCount> SubjectFourChapters = {
+    u"一.违法行为综合判断与案例分析",       u"二.安全行车常识",
+    u"三.常见交通标志、标线和交通手势辨识", u"四.驾驶职业道德和文明驾驶常识",
+    u"五.恶劣气候和复杂道路条件下驾驶常识", u"六.紧急情况下避险常识",
+    u"七.交通事故救护及常见危化品处置常识",
+};
+
+QString EntryOnScreen(int k)
+{
+    if (db::CurrentSubject() == db::TSubject::One)
+        return ChapterEntry(k);
+    if (k == 0)
+        return QStringLiteral("所有试题顺序练习(%1题)").arg(db::CountQuestions(QString()));
+    return QStringLiteral("%1(%2题)")
+        .arg(QString::fromUtf16(SubjectFourChapters.at(k - 1)))
+        .arg(db::CountQuestions(QStringLiteral("where chapter=%1").arg(k)));
+}
+
 } // namespace
 
 QString ChapterEntry(int k)
@@ -38,7 +58,7 @@ TFrmChapter::TFrmChapter(TPracticeStart& starts, QWidget* owner)
     Lib->setObjectName(QStringLiteral("Lib"));
     Lib->setGeometry(16, 24, 321, 113);
     for (int k = 0; k <= ChapterCount; ++k)
-        Lib->addItem(ChapterEntry(k));
+        Lib->addItem(EntryOnScreen(k));
     AddStartButtons({56, 182, 90, 30}, {224, 181, 90, 30});
     connect(Lib, &QListWidget::itemDoubleClicked, this,
             [this] { platform::Guard([this] { LibDblClick(); }); });

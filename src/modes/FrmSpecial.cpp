@@ -1,5 +1,7 @@
 #include "FrmSpecial.h"
 
+#include "Db.h"
+
 namespace {
 
 // Penalty, time, distance and speed questions carry their type's index in the column item.
@@ -27,11 +29,34 @@ const TOptionTable QuestionTypes{
     3,
 };
 
+const QString MultipleChoiceWhere = QStringLiteral("where length(trim(a))>0 and length(result)>1");
+
+// 科目四 tells single from multiple choice, offering 多选题 where its bank has such questions;
+// its other types are those of 科目一.
+TOptionTable SubjectFourTypes(bool withMultipleChoice)
+{
+    TOptionTable table = QuestionTypes;
+    table.options[0].where = QStringLiteral("where length(trim(a))>0 and length(result)=1");
+    if (withMultipleChoice)
+        table.options.insert(table.options.begin() + 2,
+                             {QStringLiteral("多选题"), MultipleChoiceWhere});
+    return table;
+}
+
+const TOptionTable& TypesOnScreen()
+{
+    if (db::CurrentSubject() == db::TSubject::One)
+        return QuestionTypes;
+    static const TOptionTable withMultipleChoice = SubjectFourTypes(true);
+    static const TOptionTable withoutMultipleChoice = SubjectFourTypes(false);
+    return db::CountQuestions(MultipleChoiceWhere) > 0 ? withMultipleChoice : withoutMultipleChoice;
+}
+
 } // namespace
 
 TFrmSpecial::TFrmSpecial(TPracticeStart& starts, QWidget* owner)
     : TOptionDialog(starts, owner, "FrmSpecial", QStringLiteral("专项练习"), {343, 220},
-                    QuestionTypes)
+                    TypesOnScreen())
 {
     AddOptions(QStringLiteral("选择专项练习的题型"), {16, 8, 310, 145});
     AddStartButtons({48, 174, 90, 30}, {200, 174, 90, 30});

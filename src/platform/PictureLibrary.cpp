@@ -41,9 +41,8 @@ std::unique_ptr<TPictureLibrary> TPictureLibrary::LoadFile(const QString& path)
     return library;
 }
 
-std::unique_ptr<TPictureLibrary> TPictureLibrary::Load()
+std::unique_ptr<TPictureLibrary> TPictureLibrary::Load(const QString& name)
 {
-    const QString name = QStringLiteral("Image.db");
     if (auto library = LoadFile(QDir(ExecutableDir()).filePath(name)))
         return library;
     return LoadFile(QDir::current().filePath(name));

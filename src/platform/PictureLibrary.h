@@ -20,8 +20,8 @@ public:
 class TPictureLibrary
 {
 public:
-    // Nullptr when no readable pack is found.
-    static std::unique_ptr<TPictureLibrary> Load();
+    // The pack of that file name (Image.db unless told), nullptr when no readable one is found.
+    static std::unique_ptr<TPictureLibrary> Load(const QString& name = QStringLiteral("Image.db"));
     static std::unique_ptr<TPictureLibrary> LoadFile(const QString& path);
 
     // The picture of that name, letter case ignored; EResourceError "Resource %s not found"

@@ -42,7 +42,23 @@ const QPixmap& ErrorIcon()
 
 void TPractice::BtnAClick(QAbstractButton* sender)
 {
+    // On a multiple-choice question the button has switched its letter on or off by itself.
+    if (const myRecord* q = Current(); q && q->multiple)
+        return;
     GiveAnswer(sender->text().trimmed());
+}
+
+void TPractice::BtnConfirmClick()
+{
+    const myRecord* q = Current();
+    if (!q || !q->multiple)
+        return;
+    QString letters;
+    for (const QPushButton* b : {c.BtnA, c.BtnB, c.BtnC, c.BtnD})
+        if (b->isChecked())
+            letters += b->text().trimmed();
+    if (!letters.isEmpty())
+        GiveAnswer(letters);
 }
 
 void TPractice::GiveAnswer(const QString& answer)

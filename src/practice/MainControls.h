@@ -40,6 +40,9 @@ struct TMainControls
     QPushButton* BtnB = nullptr;
     QPushButton* BtnC = nullptr;
     QPushButton* BtnD = nullptr;
+    // Gives the letters chosen on a multiple-choice question; shown only there, with its hint.
+    QPushButton* BtnConfirm = nullptr;
+    QLabel* LblMultiple = nullptr;
     QWidget* Panelpd = nullptr;
     QPushButton* BtnYes = nullptr;
     QPushButton* BtnNo = nullptr;

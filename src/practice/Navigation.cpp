@@ -104,6 +104,9 @@ void TPractice::FormKeyUp(quint16 Key)
         c.BtnC->click();
     if (InSet(Key, {68}, KeyD))
         c.BtnD->click();
+    // Space gives the letters chosen; it stays free everywhere else.
+    if (q->multiple && Key == 32)
+        c.BtnConfirm->click();
 }
 
 void TPractice::SetKeyBoard()

@@ -1,6 +1,7 @@
 #include "Practice.h"
 
 #include "AnswerSheet.h"
+#include "Db.h"
 #include "Desktop.h"
 #include "ExplainPanel.h"
 #include "Guard.h"
@@ -37,7 +38,9 @@ void WaitPumping(unsigned ms)
     }
 }
 
-TPractice::TPractice(const TMainControls& controls, QObject* parent) : QObject(parent), c(controls)
+TPractice::TPractice(const TMainControls& controls, QObject* parent)
+    : QObject(parent), c(controls), oneLetterFont(c.LblMyAnswer->font()),
+      oneLetterPlace(c.LblMyAnswer->geometry()), markPlace(c.ImgAnswer->geometry())
 {
     auto on = [this](QAbstractButton* button, auto handler) {
         connect(button, &QAbstractButton::clicked, this,
@@ -47,6 +50,7 @@ TPractice::TPractice(const TMainControls& controls, QObject* parent) : QObject(p
     on(c.BtnPre, &TPractice::BtnPreClick);
     on(c.BtnNext, &TPractice::BtnNextClick);
     on(c.ChkAutoNext, &TPractice::ChkAutoNextClick);
+    on(c.BtnConfirm, &TPractice::BtnConfirmClick);
     for (QPushButton* answer : {c.BtnA, c.BtnB, c.BtnC, c.BtnD, c.BtnYes, c.BtnNo})
         connect(answer, &QPushButton::clicked, this,
                 [this, answer] { platform::Guard([&] { BtnAClick(answer); }); });
@@ -123,7 +127,7 @@ bool TPractice::MayAbandonPaper() const
 void TPractice::ShowPicture(const QString& imgname)
 {
     if (!QuestionBitmap) {
-        PictureLibrary = platform::TPictureLibrary::Load();
+        PictureLibrary = platform::TPictureLibrary::Load(db::PictureFileName(db::CurrentSubject()));
         QuestionBitmap.emplace();
     }
     if (!PictureLibrary)
@@ -160,8 +164,7 @@ void TPractice::ShowQuestion()
             ShowNoPicture();
         }
     }
-    c.Panelxz->setVisible(entry.style == 0);
-    c.Panelpd->setVisible(entry.style != 0);
+    ShowAnswerButtons(entry);
     c.LblExam->setText(entry.question);
     c.LblRight->setText(QStringLiteral("正确答案：") + entry.result);
     c.LblMyAnswer->setText(entry.answer);
@@ -172,6 +175,30 @@ void TPractice::ShowQuestion()
     emit QuestionShown();
     if (pictureError)
         std::rethrow_exception(pictureError);
+}
+
+void TPractice::ShowAnswerButtons(const myRecord& entry)
+{
+    c.Panelxz->setVisible(entry.style == 0);
+    c.Panelpd->setVisible(entry.style != 0);
+    const std::array letters{c.BtnA, c.BtnB, c.BtnC, c.BtnD};
+    for (size_t i = 0; i < letters.size(); ++i) {
+        // Only a checkable button takes a new state: it is let go before it stops being one.
+        letters[i]->setCheckable(true);
+        letters[i]->setChecked(entry.multiple &&
+                               entry.answer.contains(QChar(u'A' + static_cast<int>(i))));
+        letters[i]->setCheckable(entry.multiple);
+    }
+    c.BtnConfirm->setVisible(entry.multiple);
+    c.LblMultiple->setVisible(entry.multiple);
+    // Up to four letters where 科目一 shows one: a smaller font over the blank, and the mark
+    // after it.
+    QFont font = oneLetterFont;
+    if (entry.multiple)
+        font.setPointSize(14);
+    c.LblMyAnswer->setFont(font);
+    c.LblMyAnswer->setGeometry(entry.multiple ? QRect(417, 184, 46, 20) : oneLetterPlace);
+    c.ImgAnswer->setGeometry(entry.multiple ? markPlace.translated(17, 0) : markPlace);
 }
 
 void TPractice::BtnSelectClick()

@@ -10,7 +10,9 @@
 
 #include <QColor>
 #include <QDateTime>
+#include <QFont>
 #include <QObject>
+#include <QRect>
 #include <array>
 #include <functional>
 #include <memory>
@@ -74,6 +76,9 @@ public:
 
     // Answering.
     void BtnAClick(QAbstractButton* sender);
+    // Gives the letters chosen on a multiple-choice question, in alphabetical order; nothing
+    // chosen, or another kind of question, does nothing.
+    void BtnConfirmClick();
     void GiveAnswer(const QString& answer);
     void EvaluateAnswer(const QString& given, const QString& correct);
     void ChkAutoNextClick();
@@ -144,8 +149,15 @@ private:
     TAnswerRow RowOf(const myRecord& q, const QString& answer) const;
     void ShowPicture(const QString& imgname);
     void ShowNoPicture();
+    // The answer buttons of the question: 对 and 错, or A to D, on a multiple-choice question as
+    // switches pressed for the letters of its answer, with 确定, its hint and room for a longer
+    // answer.
+    void ShowAnswerButtons(const myRecord& entry);
 
     TMainControls c;
+    // How the answer given is shown for one letter, as the window was built.
+    QFont oneLetterFont;
+    QRect oneLetterPlace, markPlace;
     TExplanation Explanation;
     std::unique_ptr<platform::TPictureLibrary> PictureLibrary;
     std::optional<QPixmap> QuestionBitmap;

@@ -2,12 +2,15 @@
 
 #include "QuestionText.h"
 
+#include <QFileInfo>
+#include <QStringList>
 #include <memory>
 
 namespace db {
 namespace {
 
 std::unique_ptr<TSQLiteDatabase> QuestionStore;
+TSubject Subject = TSubject::One;
 
 size_t FillQuestions(const QString& sql, bool trimImageName, examdata& target)
 {
@@ -36,6 +39,8 @@ size_t FillQuestions(const QString& sql, bool trimImageName, examdata& target)
         r.imgname = trimImageName ? img.trimmed() : img;
         r.result = t->FieldAsString(resultColumn);
         r.style = texts.options[0].isEmpty() ? 1 : 0;
+        // Only 科目四 knows multiple choice; in 科目一 such a result stays one no answer matches.
+        r.multiple = Subject == TSubject::Four && r.style == 0 && r.result.size() > 1;
         r.answer.clear();
         r.explain = explainColumn < 0 ? QString() : t->FieldAsString(explainColumn);
     }
@@ -69,7 +74,7 @@ const char* const BankKey = "tqwpzn";
 TSQLiteDatabase& GetQuestionStore()
 {
     if (!QuestionStore)
-        QuestionStore = std::make_unique<TSQLiteDatabase>(QStringLiteral("Test.db"),
+        QuestionStore = std::make_unique<TSQLiteDatabase>(BankFileName(Subject),
                                                           QByteArray(BankKey), BankKeyLength);
     return *QuestionStore;
 }
@@ -77,6 +82,24 @@ TSQLiteDatabase& GetQuestionStore()
 void CloseQuestionStore()
 {
     QuestionStore.reset();
+}
+
+TSubject CurrentSubject()
+{
+    return Subject;
+}
+
+void SelectSubject(TSubject subject)
+{
+    if (subject == Subject)
+        return;
+    CloseQuestionStore();
+    Subject = subject;
+}
+
+bool BankExists(TSubject subject)
+{
+    return QFileInfo(BankFileName(subject)).isFile();
 }
 
 QString SelectQuestionsSql(int limit, const QString& order, const QString& where)
@@ -101,8 +124,67 @@ void LoadQuestions(int limit, const QString& order, const QString& where, examda
     FillQuestions(SelectQuestionsSql(limit, order, where), true, target);
 }
 
+namespace {
+
+// 科目四's paper by question type, in the paper's order.
+struct TTypeQuota
+{
+    const char* where;
+    int quota;
+};
+const TTypeQuota SubjectFourQuotas[] = {
+    {"length(trim(a))=0", 20},
+    {"length(trim(a))>0 and length(result)=1", 20},
+    {"length(trim(a))>0 and length(result)>1", 10},
+};
+
+QStringList DrawRowids(const QString& where, int limit)
+{
+    std::unique_ptr<TSQLiteTable> t = GetQuestionStore().GetTable(
+        QStringLiteral("select rowid from examdata where %1 order by random() limit %2")
+            .arg(where)
+            .arg(limit));
+    QStringList rowids;
+    for (; !t->Eof(); t->Next())
+        rowids << t->FieldAsString(0);
+    return rowids;
+}
+
+// Each type draws its quota; the places a short type leaves are drawn from the rest of the bank,
+// so the paper is whole while the bank holds 50 questions. The paper goes type by type, at random
+// within a type.
+int LoadSubjectFourPaper(examdata& target)
+{
+    QStringList drawn;
+    int quotas = 0;
+    for (const TTypeQuota& type : SubjectFourQuotas) {
+        drawn << DrawRowids(QString::fromLatin1(type.where), type.quota);
+        quotas += type.quota;
+    }
+    const QString taken = drawn.join(QLatin1Char(','));
+    if (drawn.size() < quotas)
+        drawn << DrawRowids(QStringLiteral("rowid not in (%1)").arg(taken),
+                            quotas - static_cast<int>(drawn.size()));
+    if (drawn.isEmpty())
+        return 0;
+    QString typeOrder = QStringLiteral("case");
+    for (int i = 0; i < 3; ++i)
+        typeOrder += QStringLiteral(" when %1 then %2")
+                         .arg(QString::fromLatin1(SubjectFourQuotas[i].where))
+                         .arg(i);
+    typeOrder += QStringLiteral(" end");
+    return static_cast<int>(FillQuestions(
+        QStringLiteral("select * from examdata where rowid in (%1) order by %2, random()")
+            .arg(drawn.join(QLatin1Char(',')), typeOrder),
+        false, target));
+}
+
+} // namespace
+
 int LoadExamPaper(examdata& target)
 {
+    if (Subject == TSubject::Four)
+        return LoadSubjectFourPaper(target);
     return static_cast<int>(FillQuestions(QString::fromLatin1(ExamPaperSql), false, target));
 }
 

@@ -13,6 +13,9 @@ struct myRecord
     QString answer;   // the answer given in this practice; empty means unanswered
     int id = 0;       // examdata id
     QString explain;  // why the right answer is right; empty for none or a bank without them
+    // A multiple-choice question of 科目四: result is two to four letters in alphabetical order,
+    // and so is every answer given to it.
+    bool multiple = false;
 };
 
 // A mock-exam score of this many points or more passes.

@@ -240,6 +240,94 @@ private slots:
         QVERIFY(FolderContent(tmp.filePath("out")) == before);
     }
 
+    // 科目四 takes multiple choice: two to four different letters in order, each naming an
+    // option that has text; 科目一 keeps its one letter.
+    void checksTheAnswersOfEachSubject_data()
+    {
+        QTest::addColumn<int>("subject");
+        QTest::addColumn<QByteArray>("row");
+        QTest::addColumn<QString>("message"); // after the CSV path; empty: built
+
+        const QString notLetters =
+            ":2:15: column \"result\": \"%1\" is neither one of A, B, C, D nor two to four "
+            "different letters of them in alphabetical order";
+        QTest::newRow("科目四, two letters")
+            << 4 << QByteArray("1,标题,甲,乙,丙,丁,,AC,1,0,0,0") << QString();
+        QTest::newRow("科目四, four letters")
+            << 4 << QByteArray("1,标题,甲,乙,丙,丁,,ABCD,1,0,0,0") << QString();
+        QTest::newRow("科目四, one letter")
+            << 4 << QByteArray("1,标题,甲,乙,丙,丁,,D,1,0,0,0") << QString();
+        QTest::newRow("科目四, true/false")
+            << 4 << QByteArray("1,标题,,,,,,错,1,0,0,0") << QString();
+        QTest::newRow("out of order")
+            << 4 << QByteArray("1,标题,甲,乙,丙,丁,,CA,1,0,0,0") << notLetters.arg("CA");
+        QTest::newRow("a letter twice")
+            << 4 << QByteArray("1,标题,甲,乙,丙,丁,,ABB,1,0,0,0") << notLetters.arg("ABB");
+        QTest::newRow("five letters")
+            << 4 << QByteArray("1,标题,甲,乙,丙,丁,,ABCDD,1,0,0,0") << notLetters.arg("ABCDD");
+        QTest::newRow("no such letter")
+            << 4 << QByteArray("1,标题,甲,乙,丙,丁,,AE,1,0,0,0") << notLetters.arg("AE");
+        QTest::newRow("lower case")
+            << 4 << QByteArray("1,标题,甲,乙,丙,丁,,ac,1,0,0,0") << notLetters.arg("ac");
+        QTest::newRow("separated")
+            << 4 << QByteArray("1,标题,甲,乙,丙,丁,,\"A,C\",1,0,0,0") << notLetters.arg("A,C");
+        QTest::newRow("none") << 4 << QByteArray("1,标题,甲,乙,丙,丁,,,1,0,0,0")
+                              << notLetters.arg("");
+        QTest::newRow("an empty option") << 4 << QByteArray("1,标题,甲,乙,,丁,,AC,1,0,0,0")
+                                         << ":2:14: column \"result\": \"AC\" names the option C, "
+                                            "which is empty";
+        QTest::newRow("an option of blanks")
+            << 4 << QByteArray("1,标题,甲,乙,丙,  ,,BD,1,0,0,0")
+            << ":2:16: column \"result\": \"BD\" names the option D, which is empty";
+        QTest::newRow("one letter of an empty option")
+            << 4 << QByteArray("1,标题,甲,乙,,,,C,1,0,0,0")
+            << ":2:13: column \"result\": \"C\" names the option C, which is empty";
+        QTest::newRow("科目四, letters for true/false")
+            << 4 << QByteArray("1,标题,,,,,,AB,1,0,0,0")
+            << ":2:11: column \"result\": \"AB\" is not one of 对, 错 for a true/false question";
+        QTest::newRow("科目一 has no multiple choice")
+            << 1 << QByteArray("1,标题,甲,乙,丙,丁,,AC,1,0,0,0")
+            << ":2:15: column \"result\": \"AC\" is not one of A, B, C, D for a choice question";
+    }
+    void checksTheAnswersOfEachSubject()
+    {
+        QFETCH(int, subject);
+        QFETCH(QByteArray, row);
+        QFETCH(QString, message);
+        QTemporaryDir tmp;
+        const QString csv = tmp.filePath("src/questions.csv");
+        WriteFile(csv, Header + row + "\r\n");
+        const auto which = static_cast<bank::TSubject>(subject);
+        try {
+            bank::BuildBank(tmp.filePath("src"), tmp.filePath("out"), which);
+            QVERIFY2(message.isEmpty(), "no error");
+            QCOMPARE(bank::ReadQuestions(tmp.filePath("out"), which).size(), size_t(1));
+        } catch (const bank::EBankError& e) {
+            QVERIFY2(!message.isEmpty() && e.Message().startsWith(csv + message),
+                     qPrintable(e.Message()));
+        }
+    }
+
+    // 科目四 has files of its own beside 科目一's, and dumping and building it leaves 科目一's
+    // bank as it was.
+    void subjectFourHasItsOwnFiles()
+    {
+        auto folder = fixture::BothSubjects();
+        const auto questions = fixture::SubjectFourContent().first;
+        const auto pictures = bank::ReadPack(folder->Path(), bank::TSubject::Four);
+        QVERIFY(!pictures.empty());
+        const QByteArray subjectOne = FolderContent(folder->Path())["Test.db"];
+        QTemporaryDir tmp;
+        bank::DumpBank(folder->Path(), tmp.filePath("src"), bank::TSubject::Four);
+        QCOMPARE(bank::ReadQuestionsCsv(tmp.filePath("src/questions.csv"), bank::TSubject::Four),
+                 questions);
+        bank::BuildBank(tmp.filePath("src"), folder->Path(), bank::TSubject::Four);
+        QCOMPARE(bank::ReadQuestions(folder->Path(), bank::TSubject::Four), questions);
+        QCOMPARE(bank::ReadPack(folder->Path(), bank::TSubject::Four), pictures);
+        QCOMPARE(FolderContent(folder->Path())["Test.db"], subjectOne);
+        QCOMPARE(bank::ReadQuestions(folder->Path()), folder->Questions());
+    }
+
     void refusesToReplaceABankItCannotRead()
     {
         QTemporaryDir tmp;
@@ -412,6 +500,63 @@ private slots:
         QVERIFY2(report.faults[0].contains(fault), qPrintable(report.faults[0]));
     }
 
+    void checkPassesASoundSubjectFourBank()
+    {
+        auto folder = fixture::SubjectFourOnly();
+        const bank::TCheckReport report = bank::CheckBank(folder->Path(), bank::TSubject::Four);
+        QVERIFY2(report.Sound(), qPrintable(report.faults.join('\n')));
+        QVERIFY2(report.warnings.isEmpty(), qPrintable(report.warnings.join('\n')));
+        QCOMPARE(report.summary.mid(0, 8),
+                 (QStringList{"questions: 520", "chapter 1: 100", "chapter 2: 120", "chapter 3: 80",
+                              "chapter 4: 50", "chapter 5: 70", "chapter 6: 60", "chapter 7: 40"}));
+        QCOMPARE(report.summary.mid(8, 3),
+                 (QStringList{"选择题: 208", "判断题: 208", "多选题: 104"}));
+    }
+
+    void checkReportsEachFaultOfSubjectFour_data()
+    {
+        QTest::addColumn<QByteArray>("questionsSql");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("warning"); // empty for none
+        // In 科目四's fixture id 5 is a multiple-choice question "AB", id 3 a choice question.
+        QTest::newRow("letters out of order")
+            << QByteArray("UPDATE examdata SET result='BA' WHERE id=5")
+            << "Test4.db: row 5 (id 5), column \"result\": \"BA\" is neither one of A, B, C, D "
+               "nor two to four different letters of them in alphabetical order"
+            << QString();
+        QTest::newRow("an empty option")
+            << QByteArray("UPDATE examdata SET result='ABC', c='' WHERE id=5")
+            << "Test4.db: row 5 (id 5), column \"result\": \"ABC\" names the option C, which "
+               "is empty"
+            << QString();
+        QTest::newRow("choice of an empty option")
+            << QByteArray("UPDATE examdata SET d=' ' WHERE id=4")
+            << "Test4.db: row 4 (id 4), column \"result\": \"D\" names the option D, which is "
+               "empty"
+            << QString();
+        QTest::newRow("too few for a paper")
+            << QByteArray("DELETE FROM examdata WHERE id>49")
+            << "Test4.db: holds 49 questions, fewer than the 50 of the exam paper"
+            << "Test4.db: 9 multiple-choice questions, fewer than the 10 of the exam paper; the "
+               "others fill their places";
+        QTest::newRow("picture missing")
+            << QByteArray("UPDATE examdata SET imgname='nosuch' WHERE id=2")
+            << "Test4.db: row 2 (id 2), column \"imgname\": the picture \"nosuch\" is not in "
+               "Image4.db"
+            << QString();
+    }
+    void checkReportsEachFaultOfSubjectFour()
+    {
+        QFETCH(QByteArray, questionsSql);
+        QFETCH(QString, fault);
+        QFETCH(QString, warning);
+        auto folder = fixture::SubjectFourOnly();
+        ChangeBank(folder->FilePath("Test4.db"), bank::QuestionsKey, questionsSql);
+        const bank::TCheckReport report = bank::CheckBank(folder->Path(), bank::TSubject::Four);
+        QCOMPARE(report.faults, QStringList{fault});
+        QCOMPARE(report.warnings, warning.isEmpty() ? QStringList() : QStringList{warning});
+    }
+
     // Other suites rely on the full bank holding each of these cases.
     void fullBankHoldsEveryCase()
     {
@@ -522,13 +667,30 @@ private slots:
         QTest::newRow("check missing")
             << QStringList{"check", "$TMP"} << 1 << "$TMP/Test.db: no such file";
         QTest::newRow("dump") << QStringList{"dump", "$BANK", "$TMP/src"} << 0 << "";
+        QTest::newRow("check 科目四")
+            << QStringList{"check", "--subject", "4", "$BANK"} << 0 << "多选题: 104";
+        QTest::newRow("subject before the command")
+            << QStringList{"--subject", "4", "check", "$BANK"} << 0 << "the bank is sound";
+        QTest::newRow("check 科目一 by number")
+            << QStringList{"check", "--subject", "1", "$BANK"} << 0 << "交警手势题:";
+        QTest::newRow("dump 科目四")
+            << QStringList{"dump", "$BANK", "$TMP/src", "--subject", "4"} << 0 << "";
+        QTest::newRow("build 科目四 without source")
+            << QStringList{"build", "--subject", "4", "$TMP", "$TMP/out"} << 1
+            << "jiakao-bank: $TMP/questions.csv: cannot read";
+        QTest::newRow("no such subject")
+            << QStringList{"check", "--subject", "2", "$BANK"} << 2 << "usage:";
+        QTest::newRow("subject without number")
+            << QStringList{"check", "$BANK", "--subject"} << 2 << "usage:";
+        QTest::newRow("科目四 missing")
+            << QStringList{"check", "--subject", "4", "$TMP"} << 1 << "$TMP/Test4.db: no such file";
     }
     void commandLine()
     {
         QFETCH(QStringList, args);
         QFETCH(int, status);
         QFETCH(QString, output);
-        auto folder = fixture::FullBank();
+        auto folder = fixture::BothSubjects();
         QTemporaryDir tmp;
         for (QString& arg : args)
             arg.replace("$BANK", folder->Path()).replace("$TMP", tmp.path());

@@ -88,6 +88,34 @@ std::pair<std::vector<bank::TQuestion>, std::vector<bank::TPicture>> FullBankCon
     return {std::move(questions), std::move(pack)};
 }
 
+constexpr std::array<int, 7> SubjectFourChapterSizes = {100, 120, 80, 50, 70, 60, 40};
+const QString MultipleAnswers[] = {"AB", "ACD", "BD", "ABCD", "BC"};
+
+// Positions 0 and 1 of every five are true/false, 2 and 3 choice, 4 multiple choice; position
+// 6 of each 13 shows a picture.
+bank::TQuestion SubjectFourQuestion(int id, int chapter, int pos)
+{
+    bank::TQuestion q;
+    switch (pos % 5) {
+    case 0:
+    case 1:
+        q = TrueFalseQuestion(id, chapter, pos % 2 ? QStringLiteral("错") : QStringLiteral("对"));
+        break;
+    case 2:
+    case 3:
+        q = ChoiceQuestion(id, chapter, QString(QChar(u'A' + pos % 4)));
+        break;
+    default:
+        q = MultipleChoiceQuestion(id, chapter, MultipleAnswers[(pos / 5) % 5]);
+    }
+    q.title = QStringLiteral("科目四第%1题：").arg(id) + q.title;
+    if (pos % 13 == 6)
+        q.imgname = QStringLiteral("k4_%1").arg(id);
+    q.difficult = pos % 7 == 3 ? 1 : 0;
+    q.qhlx = pos % 450;
+    return q;
+}
+
 // The working folder before any bank folder took its place; replacing one bank folder by the
 // next overlaps their lifetimes, so each hands back to this rather than to its predecessor.
 const QString& HomeDir()
@@ -117,6 +145,43 @@ TBankFolder::~TBankFolder()
         QDir::setCurrent(HomeDir());
     if (platform::ExecutableDir() == Path())
         platform::OverrideExecutableDir(QString());
+}
+
+void TBankFolder::AddSubjectFour(const std::vector<bank::TQuestion>& questions,
+                                 const std::vector<bank::TPicture>& pictures)
+{
+    bank::WriteBank(dir.path(), questions, pictures, bank::TSubject::Four);
+}
+
+std::pair<std::vector<bank::TQuestion>, std::vector<bank::TPicture>> SubjectFourContent()
+{
+    const QByteArray png = PngPicture(40, 30, Qt::darkGreen);
+    std::vector<bank::TQuestion> questions;
+    std::vector<bank::TPicture> pack;
+    int pos = 0;
+    for (int chapter = 1; chapter <= 7; ++chapter)
+        for (int k = 0; k < SubjectFourChapterSizes[chapter - 1]; ++k, ++pos) {
+            questions.push_back(SubjectFourQuestion(pos + 1, chapter, pos));
+            if (!questions.back().imgname.isEmpty())
+                pack.push_back({questions.back().imgname, png});
+        }
+    return {std::move(questions), std::move(pack)};
+}
+
+std::unique_ptr<TBankFolder> BothSubjects()
+{
+    auto folder = FullBank();
+    auto [questions, pictures] = SubjectFourContent();
+    folder->AddSubjectFour(questions, pictures);
+    return folder;
+}
+
+std::unique_ptr<TBankFolder> SubjectFourOnly()
+{
+    auto folder = EmptyFolder();
+    auto [questions, pictures] = SubjectFourContent();
+    folder->AddSubjectFour(questions, pictures);
+    return folder;
 }
 
 std::unique_ptr<TBankFolder> FullBank(int times)
@@ -178,6 +243,17 @@ std::vector<bank::TQuestion> Choices(int n, int marked)
         questions.back().iserror = id <= marked ? 1 : 0;
     }
     return questions;
+}
+
+bank::TQuestion MultipleChoiceQuestion(int id, int chapter, const QString& result)
+{
+    bank::TQuestion q = ChoiceQuestion(id, chapter, result);
+    q.title = QStringLiteral("多选题%1：夜间在没有路灯的道路上行驶，下列做法正确的是？").arg(id);
+    q.a = QStringLiteral("使用远光灯，会车时改用近光灯");
+    q.b = QStringLiteral("紧跟前车行驶");
+    q.c = QStringLiteral("降低车速");
+    q.d = QStringLiteral("频繁变更车道");
+    return q;
 }
 
 bank::TQuestion TrueFalseQuestion(int id, int chapter, const QString& result)

@@ -25,6 +25,10 @@ public:
     TBankFolder(const TBankFolder&) = delete;
     TBankFolder& operator=(const TBankFolder&) = delete;
 
+    // Writes 科目四's bank and pack (Test4.db, Image4.db) into the folder beside 科目一's.
+    void AddSubjectFour(const std::vector<bank::TQuestion>& questions,
+                        const std::vector<bank::TPicture>& pictures = {});
+
     QString Path() const { return dir.path(); }
     QString FilePath(const QString& name) const { return dir.filePath(name); }
     const std::vector<bank::TQuestion>& Questions() const { return questions; }
@@ -40,6 +44,13 @@ private:
 // question and classification the trainer selects by (see the definition for the mix); times
 // over, for a bank as large as a school's, each chapter holds that many times as many.
 std::unique_ptr<TBankFolder> FullBank(int times = 1);
+// 科目四's content: 520 questions in chapters of 100, 120, 80, 50, 70, 60 and 40, two in five
+// true/false, two in five choice and one in five multiple choice (see the definition).
+std::pair<std::vector<bank::TQuestion>, std::vector<bank::TPicture>> SubjectFourContent();
+// The full bank of 科目一 with 科目四's content beside it.
+std::unique_ptr<TBankFolder> BothSubjects();
+// 科目四's content alone, no Test.db beside it.
+std::unique_ptr<TBankFolder> SubjectFourOnly();
 std::unique_ptr<TBankFolder> SmallBank(std::vector<bank::TQuestion> questions,
                                        std::vector<bank::TPicture> pictures = {});
 // A working folder with no bank in it.
@@ -54,6 +65,9 @@ void RefuseMarks();
 bank::TQuestion ChoiceQuestion(int id, int chapter, const QString& result = QStringLiteral("A"));
 // Choice questions 1 to n of chapter 1, right answer A; the first `marked` are in the error book.
 std::vector<bank::TQuestion> Choices(int n, int marked = 0);
+// A choice question of 科目四 with options A to D whose answer is two to four letters.
+bank::TQuestion MultipleChoiceQuestion(int id, int chapter,
+                                       const QString& result = QStringLiteral("AC"));
 bank::TQuestion TrueFalseQuestion(int id, int chapter,
                                   const QString& result = QStringLiteral("对"));
 QByteArray PngPicture(int w = 40, int h = 30, QColor color = Qt::blue);

@@ -6,12 +6,27 @@
 #include <QHash>
 #include <QSet>
 #include <array>
+#include <span>
 
 namespace bank {
 namespace {
 
-// The exam paper draws this many questions from chapters 1 to 7.
+// 科目一's exam paper draws this many questions from chapters 1 to 7.
 constexpr std::array<int, 7> ChapterQuota = {30, 20, 20, 10, 10, 5, 5};
+
+struct TTypeQuota
+{
+    const char* kind;
+    const char* where;
+    int quota;
+};
+// 科目四's exam paper: so many of each type, a short type filled from the others.
+const TTypeQuota SubjectFourPaper[] = {
+    {"true/false", "where length(trim(a))=0", 20},
+    {"choice", "where length(trim(a))>0 and length(result)=1", 20},
+    {"multiple-choice", "where length(trim(a))>0 and length(result)>1", 10},
+};
+constexpr int SubjectFourPaperSize = 50;
 
 struct TSelection
 {
@@ -23,6 +38,20 @@ struct TSelection
 const TSelection QuestionTypes[] = {
     {"选择题", "where length(trim(a))>0"},
     {"判断题", "where length(trim(a))=0"},
+    {"图片题", "where length(trim(imgname))>0"},
+    {"易错题", "where difficult=1"},
+    {"交通标志题", "where id>=380 and id<=573"},
+    {"处罚题", "where item=5"},
+    {"时间题", "where item=6"},
+    {"距离题", "where item=7"},
+    {"速度题", "where item=8"},
+    {"交警手势题", "where id>=574 and id<=589"},
+};
+// 科目四 tells single from multiple choice and keeps the other types of 科目一.
+const TSelection SubjectFourTypes[] = {
+    {"选择题", "where length(trim(a))>0 and length(result)=1"},
+    {"判断题", "where length(trim(a))=0"},
+    {"多选题", "where length(trim(a))>0 and length(result)>1"},
     {"图片题", "where length(trim(imgname))>0"},
     {"易错题", "where difficult=1"},
     {"交通标志题", "where id>=380 and id<=573"},
@@ -60,14 +89,16 @@ enum Column
 class TChecker
 {
 public:
-    TChecker(const QString& dir) : db(OpenQuestions(dir))
+    TChecker(const QString& dir, TSubject subject)
+        : subject(subject), bankName(db::BankFileName(subject)),
+          packName(db::PictureFileName(subject)), db(OpenQuestions(dir, subject))
     {
-        for (const TPicture& p : ReadPack(dir)) {
+        for (const TPicture& p : ReadPack(dir, subject)) {
             pictureNames.insert(p.name.toCaseFolded());
             if (!IsReadablePicture(p.data))
                 report.faults << QStringLiteral(
                                      "%1: picture \"%2\": not a readable PNG, BMP or GIF picture")
-                                     .arg(PicturesFile, p.name);
+                                     .arg(packName, p.name);
         }
     }
 
@@ -82,24 +113,54 @@ public:
             if (rows[r][Explain].trimmed().isEmpty())
                 ++withoutExplanation;
         }
-        for (int c = 0; c < 7; ++c)
-            if (perChapter[c] < ChapterQuota[c])
-                report.faults
-                    << QStringLiteral(
-                           "%1: chapter %2 holds %3 questions, fewer than the %4 of the exam paper")
-                           .arg(QuestionsFile)
-                           .arg(c + 1)
-                           .arg(perChapter[c])
-                           .arg(ChapterQuota[c]);
+        if (subject == TSubject::One)
+            CheckChapterQuotas(perChapter);
+        else
+            CheckTypeQuotas(static_cast<int>(rows.size()));
         Summarise(static_cast<int>(rows.size()));
         return report;
     }
 
 private:
+    void CheckChapterQuotas(const std::array<int, 7>& perChapter)
+    {
+        for (int c = 0; c < 7; ++c)
+            if (perChapter[c] < ChapterQuota[c])
+                report.faults
+                    << QStringLiteral(
+                           "%1: chapter %2 holds %3 questions, fewer than the %4 of the exam paper")
+                           .arg(bankName)
+                           .arg(c + 1)
+                           .arg(perChapter[c])
+                           .arg(ChapterQuota[c]);
+    }
+
+    // A type the bank is short of leaves its place to the others, so only the paper's size is
+    // a fault; a short type is told, since the paper then differs from the real test's.
+    void CheckTypeQuotas(int total)
+    {
+        if (total < SubjectFourPaperSize)
+            report.faults << QStringLiteral("%1: holds %2 questions, fewer than the %3 of the exam "
+                                            "paper")
+                                 .arg(bankName)
+                                 .arg(total)
+                                 .arg(SubjectFourPaperSize);
+        for (const TTypeQuota& type : SubjectFourPaper) {
+            const int n = Count(type.where);
+            if (n < type.quota)
+                report.warnings << QStringLiteral("%1: %2 %3 questions, fewer than the %4 of the "
+                                                  "exam paper; the others fill their places")
+                                       .arg(bankName)
+                                       .arg(n)
+                                       .arg(QLatin1String(type.kind))
+                                       .arg(type.quota);
+        }
+    }
+
     QString Place(int column) const
     {
         return QStringLiteral("%1: row %2 (id %3), column \"%4\"")
-            .arg(QuestionsFile)
+            .arg(bankName)
             .arg(row)
             .arg(id, QuestionColumns()[column]);
     }
@@ -114,14 +175,15 @@ private:
             if (values[c].contains(QChar::ReplacementCharacter))
                 Fault(c, QStringLiteral("not valid code page 936 text"));
         CheckId();
-        const bool choice = !values[A].isEmpty();
-        const QStringList answers =
-            choice ? QStringList{"A", "B", "C", "D"} : QStringList{"对", "错"};
-        if (!answers.contains(values[Result]))
-            Fault(Result,
-                  QStringLiteral("\"%1\" is not one of %2 for a %3 question")
-                      .arg(values[Result], answers.join(QStringLiteral(", ")),
-                           choice ? QStringLiteral("choice") : QStringLiteral("true/false")));
+        TQuestion q;
+        q.a = values[A];
+        q.b = values[B];
+        q.c = values[C];
+        q.d = values[D];
+        q.result = values[Result];
+        const QString resultFault = ResultFault(q, subject);
+        if (!resultFault.isEmpty())
+            Fault(Result, resultFault);
         bool ok = false;
         const int chapter = values[Chapter].toInt(&ok, 10);
         if (!ok || chapter < 1 || chapter > 7)
@@ -152,8 +214,7 @@ private:
         if (name.isEmpty())
             return;
         if (!pictureNames.contains(name.toCaseFolded()))
-            Fault(Imgname,
-                  QStringLiteral("the picture \"%1\" is not in %2").arg(name, PicturesFile));
+            Fault(Imgname, QStringLiteral("the picture \"%1\" is not in %2").arg(name, packName));
         else if (name != imgname)
             report.warnings << Place(Imgname) +
                                    QStringLiteral(
@@ -177,7 +238,9 @@ private:
                                   .arg(c)
                                   .arg(Count(QByteArray("where chapter=" + QByteArray::number(c))
                                                  .constData()));
-        for (const TSelection& s : QuestionTypes)
+        const auto types = subject == TSubject::One ? std::span<const TSelection>(QuestionTypes)
+                                                    : std::span<const TSelection>(SubjectFourTypes);
+        for (const TSelection& s : types)
             report.summary
                 << QStringLiteral("%1: %2").arg(QString::fromUtf8(s.caption)).arg(Count(s.where));
         int inBanks = 0;
@@ -190,6 +253,8 @@ private:
         report.summary << QStringLiteral("without an explanation: %1").arg(withoutExplanation);
     }
 
+    TSubject subject;
+    QString bankName, packName;
     std::unique_ptr<TConnection> db;
     QSet<QString> pictureNames;
     QHash<int, int> rowOfId;
@@ -201,9 +266,9 @@ private:
 
 } // namespace
 
-TCheckReport CheckBank(const QString& dir)
+TCheckReport CheckBank(const QString& dir, TSubject subject)
 {
-    return TChecker(dir).Run();
+    return TChecker(dir, subject).Run();
 }
 
 } // namespace bank

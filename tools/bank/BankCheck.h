@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BankFiles.h"
+
 #include <QStringList>
 
 namespace bank {
@@ -12,7 +14,7 @@ struct TCheckReport
     bool Sound() const { return faults.isEmpty(); }
 };
 
-// Checks dir/Test.db and dir/Image.db. Throws EBankError when they cannot be read at all.
-TCheckReport CheckBank(const QString& dir);
+// Checks the subject's bank and pack in dir. Throws EBankError when they cannot be read at all.
+TCheckReport CheckBank(const QString& dir, TSubject subject = TSubject::One);
 
 } // namespace bank

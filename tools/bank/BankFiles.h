@@ -1,12 +1,17 @@
 #pragma once
 
+#include "Subject.h"
+
 #include <QByteArray>
 #include <QString>
 
 namespace bank {
 
-inline const QString QuestionsFile = QStringLiteral("Test.db");
-inline const QString PicturesFile = QStringLiteral("Image.db");
+using db::TSubject;
+
+// The files of 科目一's bank, the subject a command serves unless told otherwise.
+inline const QString QuestionsFile = db::BankFileName(TSubject::One);
+inline const QString PicturesFile = db::PictureFileName(TSubject::One);
 inline const QString SourceCsvFile = QStringLiteral("questions.csv");
 inline const QString SourcePicturesDir = QStringLiteral("pictures");
 

@@ -37,9 +37,9 @@ QByteArray SelectQuestionsSql(TConnection& questions)
 
 } // namespace
 
-std::unique_ptr<TConnection> OpenQuestions(const QString& dir)
+std::unique_ptr<TConnection> OpenQuestions(const QString& dir, TSubject subject)
 {
-    return OpenExisting(QDir(dir).filePath(QuestionsFile), QuestionsKey);
+    return OpenExisting(QDir(dir).filePath(db::BankFileName(subject)), QuestionsKey);
 }
 
 std::vector<QStringList> ReadQuestionRows(TConnection& questions)
@@ -56,9 +56,9 @@ std::vector<QStringList> ReadQuestionRows(TConnection& questions)
     return rows;
 }
 
-std::vector<TQuestion> ReadQuestions(const QString& dir)
+std::vector<TQuestion> ReadQuestions(const QString& dir, TSubject subject)
 {
-    std::unique_ptr<TConnection> db = OpenQuestions(dir);
+    std::unique_ptr<TConnection> db = OpenQuestions(dir, subject);
     const QStringList& columns = QuestionColumns();
     std::vector<TQuestion> questions;
     for (const QStringList& row : ReadQuestionRows(*db)) {
@@ -79,9 +79,10 @@ std::vector<TQuestion> ReadQuestions(const QString& dir)
     return questions;
 }
 
-std::vector<TPicture> ReadPack(const QString& dir)
+std::vector<TPicture> ReadPack(const QString& dir, TSubject subject)
 {
-    std::unique_ptr<TConnection> db = OpenExisting(QDir(dir).filePath(PicturesFile), QByteArray());
+    std::unique_ptr<TConnection> db =
+        OpenExisting(QDir(dir).filePath(db::PictureFileName(subject)), QByteArray());
     TStatement select(*db, "SELECT name, data FROM pictures ORDER BY name");
     std::vector<TPicture> pictures;
     while (select.Step())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BankFiles.h"
 #include "Pictures.h"
 #include "Question.h"
 #include "Sqlite.h"
@@ -11,8 +12,9 @@
 // Reading a built bank back, for checking and for dumping. Throws EBankError.
 namespace bank {
 
-// dir/Test.db opened read-only with the key; a missing file is an error.
-std::unique_ptr<TConnection> OpenQuestions(const QString& dir);
+// The subject's bank in dir (Test.db or Test4.db) opened read-only with the key; a missing file
+// is an error.
+std::unique_ptr<TConnection> OpenQuestions(const QString& dir, TSubject subject = TSubject::One);
 
 // Every examdata row by ascending id, each value as the trainer reads it: text decoded from
 // code page 936, integers in decimal, NULL as empty; in QuestionColumns() order. A bank built
@@ -20,9 +22,9 @@ std::unique_ptr<TConnection> OpenQuestions(const QString& dir);
 std::vector<QStringList> ReadQuestionRows(TConnection& questions);
 
 // The same rows as questions; a value that is not an integer where one belongs is an error.
-std::vector<TQuestion> ReadQuestions(const QString& dir);
+std::vector<TQuestion> ReadQuestions(const QString& dir, TSubject subject = TSubject::One);
 
-// Every picture of dir/Image.db by name.
-std::vector<TPicture> ReadPack(const QString& dir);
+// Every picture of the subject's pack in dir (Image.db or Image4.db) by name.
+std::vector<TPicture> ReadPack(const QString& dir, TSubject subject = TSubject::One);
 
 } // namespace bank

@@ -36,26 +36,26 @@ void RequirePictures(const QString& csvPath, const QString& picturesDir,
 
 } // namespace
 
-void BuildBank(const QString& sourceDir, const QString& outDir)
+void BuildBank(const QString& sourceDir, const QString& outDir, TSubject subject)
 {
     const QDir source(sourceDir);
     const QString csvPath = source.filePath(SourceCsvFile);
     const QString picturesDir = source.filePath(SourcePicturesDir);
-    const std::vector<TQuestion> questions = ReadQuestionsCsv(csvPath);
+    const std::vector<TQuestion> questions = ReadQuestionsCsv(csvPath, subject);
     const std::vector<TPicture> pictures = ReadPictures(picturesDir);
     RequirePictures(csvPath, picturesDir, questions, pictures);
-    WriteBank(outDir, questions, pictures);
+    WriteBank(outDir, questions, pictures, subject);
 }
 
-void DumpBank(const QString& dir, const QString& sourceDir)
+void DumpBank(const QString& dir, const QString& sourceDir, TSubject subject)
 {
     const QDir source(sourceDir);
     for (const QString& name : {SourceCsvFile, SourcePicturesDir})
         if (QFileInfo::exists(source.filePath(name)))
             throw EBankError(QStringLiteral("%1: already exists; dump into a new folder")
                                  .arg(source.filePath(name)));
-    const std::vector<TQuestion> questions = ReadQuestions(dir);
-    const std::vector<TPicture> pictures = ReadPack(dir);
+    const std::vector<TQuestion> questions = ReadQuestions(dir, subject);
+    const std::vector<TPicture> pictures = ReadPack(dir, subject);
     if (!QDir().mkpath(sourceDir))
         throw EBankError(QStringLiteral("%1: cannot create the folder").arg(sourceDir));
     WriteQuestionsCsv(source.filePath(SourceCsvFile), questions);

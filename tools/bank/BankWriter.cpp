@@ -188,14 +188,15 @@ void WritePack(const QString& path, const std::vector<TPicture>& pictures)
 } // namespace
 
 void WriteBank(const QString& outDir, const std::vector<TQuestion>& questions,
-               const std::vector<TPicture>& pictures)
+               const std::vector<TPicture>& pictures, TSubject subject)
 {
     CheckUnique(questions, pictures);
     if (!QDir().mkpath(outDir))
         throw EBankError(QStringLiteral("%1: cannot create the folder").arg(outDir));
-    TPendingFile questionsFile(outDir, QuestionsFile);
-    TPendingFile picturesFile(outDir, PicturesFile);
-    WriteQuestions(questionsFile.Path(), QDir(outDir).filePath(QuestionsFile), questions);
+    const QString bankName = db::BankFileName(subject);
+    TPendingFile questionsFile(outDir, bankName);
+    TPendingFile picturesFile(outDir, db::PictureFileName(subject));
+    WriteQuestions(questionsFile.Path(), QDir(outDir).filePath(bankName), questions);
     WritePack(picturesFile.Path(), pictures);
     picturesFile.Commit();
     questionsFile.Commit();

@@ -42,7 +42,52 @@ const TColumn& Find(const QString& name)
     throw std::out_of_range("no examdata column " + name.toStdString());
 }
 
+const QStringList ChoiceLetters{"A", "B", "C", "D"};
+
+QString NotOneOf(const QString& result, const QStringList& answers, const char* kind)
+{
+    return QStringLiteral("\"%1\" is not one of %2 for a %3 question")
+        .arg(result, answers.join(QStringLiteral(", ")), QLatin1String(kind));
+}
+
+// One letter, or two to four different letters in alphabetical order.
+bool IsLetterAnswer(const QString& result)
+{
+    if (result.isEmpty() || result.size() > ChoiceLetters.size())
+        return false;
+    for (qsizetype i = 0; i < result.size(); ++i)
+        if (result[i] < u'A' || result[i] > u'D' || (i > 0 && result[i] <= result[i - 1]))
+            return false;
+    return true;
+}
+
+QString ChoiceFaultOfSubjectFour(const TQuestion& q)
+{
+    if (!IsLetterAnswer(q.result))
+        return QStringLiteral("\"%1\" is neither one of A, B, C, D nor two to four different "
+                              "letters of them in alphabetical order")
+            .arg(q.result);
+    const QString options[] = {q.a, q.b, q.c, q.d};
+    for (const QChar letter : q.result)
+        if (options[letter.unicode() - u'A'].trimmed().isEmpty())
+            return QStringLiteral("\"%1\" names the option %2, which is empty")
+                .arg(q.result, letter);
+    return QString();
+}
+
 } // namespace
+
+QString ResultFault(const TQuestion& q, TSubject subject)
+{
+    if (q.a.isEmpty()) {
+        const QStringList answers{"对", "错"};
+        return answers.contains(q.result) ? QString() : NotOneOf(q.result, answers, "true/false");
+    }
+    if (subject == TSubject::Four)
+        return ChoiceFaultOfSubjectFour(q);
+    return ChoiceLetters.contains(q.result) ? QString()
+                                            : NotOneOf(q.result, ChoiceLetters, "choice");
+}
 
 const QStringList& QuestionColumns()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BankFiles.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -27,5 +29,13 @@ bool IsIntegerColumn(const QString& column);
 int ColumnNumber(const TQuestion& q, const QString& column);
 // Sets one column from its text; an integer column takes the already converted value.
 void SetColumn(TQuestion& q, const QString& column, const QString& text, int number);
+
+// Why the question's result cannot be its answer in a bank of the subject, as a sentence that
+// names the result; empty when it can. The trainer compares an answer with result as text, so
+// any other text would make the question impossible to answer right. 科目一 takes 对 or 错 for a
+// true/false question and one letter for a choice question; 科目四 also takes two to four
+// letters, in alphabetical order, for a multiple-choice question, and no letter of an empty
+// option.
+QString ResultFault(const TQuestion& q, TSubject subject);
 
 } // namespace bank

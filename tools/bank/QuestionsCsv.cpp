@@ -76,17 +76,11 @@ void CheckFieldCount(const TCsvRow& row, qsizetype expected, const QString& file
         QStringLiteral("the row has %1 fields where the header has %2").arg(count).arg(expected));
 }
 
-// The trainer compares the answer with the caption of the button pressed, so any other text
-// would make the question impossible to answer right.
-void CheckResult(const TQuestion& q, const TCsvField& f, const QString& file)
+void CheckResult(const TQuestion& q, TSubject subject, const TCsvField& f, const QString& file)
 {
-    const bool choice = !q.a.isEmpty();
-    const QStringList answers = choice ? QStringList{"A", "B", "C", "D"} : QStringList{"对", "错"};
-    if (!answers.contains(q.result))
-        throw ErrorAt(file, f.line, f.column,
-                      QStringLiteral("column \"result\": \"%1\" is not one of %2 for a %3 question")
-                          .arg(q.result, answers.join(QStringLiteral(", ")),
-                               choice ? QStringLiteral("choice") : QStringLiteral("true/false")));
+    const QString fault = ResultFault(q, subject);
+    if (!fault.isEmpty())
+        throw ErrorAt(file, f.line, f.column, QStringLiteral("column \"result\": ") + fault);
 }
 
 TQuestion QuestionOfRow(const TCsvRow& row, const QStringList& names, const QString& file)
@@ -106,7 +100,7 @@ TQuestion QuestionOfRow(const TCsvRow& row, const QStringList& names, const QStr
 
 } // namespace
 
-std::vector<TQuestion> ReadQuestionsCsv(const QString& csvPath)
+std::vector<TQuestion> ReadQuestionsCsv(const QString& csvPath, TSubject subject)
 {
     QFile file(csvPath);
     if (!file.open(QIODevice::ReadOnly))
@@ -123,7 +117,7 @@ std::vector<TQuestion> ReadQuestionsCsv(const QString& csvPath)
     for (size_t r = 1; r < rows.size(); ++r) {
         CheckFieldCount(rows[r], names.size(), csvPath);
         TQuestion q = QuestionOfRow(rows[r], names, csvPath);
-        CheckResult(q, rows[r].fields[resultField], csvPath);
+        CheckResult(q, subject, rows[r].fields[resultField], csvPath);
         const TCsvField& idAt = rows[r].fields[idField];
         if (lineOfId.contains(q.id))
             throw ErrorAt(csvPath, idAt.line, idAt.column,

@@ -7,7 +7,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -20,16 +22,18 @@ const char* const Usage =
     "Image.db.\n"
     "carry copies the learner's record (error marks, scores, answers, plan) of OLD_DIR's bank "
     "into NEW_DIR's\n"
-    "for the questions NEW_DIR's bank holds; --subject 4 carries Test4.db.\n";
+    "for the questions NEW_DIR's bank holds.\n"
+    "Each command takes --subject 1 (the default) or --subject 4; 科目四's bank is Test4.db and "
+    "Image4.db.\n";
 
 void Print(FILE* to, const QString& line)
 {
     std::fprintf(to, "%s\n", line.toUtf8().constData());
 }
 
-int Check(const QString& dir)
+int Check(const QString& dir, bank::TSubject subject)
 {
-    const bank::TCheckReport report = bank::CheckBank(dir);
+    const bank::TCheckReport report = bank::CheckBank(dir, subject);
     for (const QString& fault : report.faults)
         Print(stdout, QStringLiteral("error: ") + fault);
     for (const QString& warning : report.warnings)
@@ -72,26 +76,46 @@ int Carry(const QString& oldDir, const QString& newDir, const QString& bankFile)
     return 0;
 }
 
-int Run(const QStringList& args)
+// Takes "--subject N" out of the arguments, wherever it stands; 科目一 without it.
+std::optional<bank::TSubject> TakeSubject(QStringList& args)
 {
+    const qsizetype at = args.indexOf(QStringLiteral("--subject"));
+    if (at < 0)
+        return bank::TSubject::One;
+    const QString number = args.value(at + 1);
+    args.remove(at, std::min<qsizetype>(2, args.size() - at));
+    if (number == QLatin1String("1"))
+        return bank::TSubject::One;
+    if (number == QLatin1String("4"))
+        return bank::TSubject::Four;
+    return std::nullopt;
+}
+
+int UsageError()
+{
+    std::fputs(Usage, stderr);
+    return 2;
+}
+
+int Run(QStringList args)
+{
+    const std::optional<bank::TSubject> subject = TakeSubject(args);
+    if (!subject)
+        return UsageError();
     const QString command = args.value(0);
     if (command == QLatin1String("build") && args.size() == 3) {
-        bank::BuildBank(args[1], args[2]);
+        bank::BuildBank(args[1], args[2], *subject);
         return 0;
     }
     if (command == QLatin1String("check") && args.size() == 2)
-        return Check(args[1]);
+        return Check(args[1], *subject);
     if (command == QLatin1String("dump") && args.size() == 3) {
-        bank::DumpBank(args[1], args[2]);
+        bank::DumpBank(args[1], args[2], *subject);
         return 0;
     }
     if (command == QLatin1String("carry") && args.size() == 3)
-        return Carry(args[1], args[2], bank::QuestionsFile);
-    if (command == QLatin1String("carry") && args.size() == 5 &&
-        args[3] == QLatin1String("--subject") && args[4] == QLatin1String("4"))
-        return Carry(args[1], args[2], QStringLiteral("Test4.db"));
-    std::fputs(Usage, stderr);
-    return 2;
+        return Carry(args[1], args[2], db::BankFileName(*subject));
+    return UsageError();
 }
 
 } // namespace
