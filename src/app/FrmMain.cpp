@@ -2,6 +2,7 @@
 
 #include "AnswerSheet.h"
 #include "Backup.h"
+#include "Db.h"
 #include "Desktop.h"
 #include "FrmAbout.h"
 #include "Guard.h"
@@ -11,6 +12,7 @@
 #include "Pump.h"
 #include "ReportEntry.h"
 #include "SpeakEntry.h"
+#include "Subject.h"
 #include "SubjectEntry.h"
 
 #include <QApplication>
@@ -45,7 +47,11 @@ TFrmMain::TFrmMain(QWidget* parent)
             [this] { platform::Guard([this] { Timer1Timer(); }); });
     connect(c.BtnAbout, &QPushButton::clicked, this,
             [this] { platform::Guard([this] { BtnAboutClick(); }); });
-    AddSubjectEntry(*this, practice, starts, [this] { review.ReloadRecord(); });
+    AddSubjectEntry(*this, practice, starts, [this] {
+        // The other subject's bank may not have been opened yet today.
+        BackUpToday();
+        review.ReloadRecord();
+    });
     AddReportEntry(*this, practice, review);
     BuildSpeakEntry(*this, reader);
     c.Prb->installEventFilter(this);
@@ -137,7 +143,7 @@ void TFrmMain::FormShow()
 void TFrmMain::BackUpToday()
 {
     try {
-        db::BackUpBank(QStringLiteral("Test.db"), practice.Clock().date());
+        db::BackUpBank(db::BankFileName(db::CurrentSubject()), practice.Clock().date());
     } catch (const ESQLiteException& e) {
         platform::Notices::Inform(
             QStringLiteral("今天的题库备份没有完成，练习照常进行，做题记录照常保存。\n%1")

@@ -178,7 +178,9 @@ private slots:
         QCOMPARE(log[0].correct, right);
         if (!right) {
             const QString feedback = t.c.PanExplain->Shown().PlainText();
-            QVERIFY2(feedback.contains(QStringLiteral("正确答案：ACD")), qPrintable(feedback));
+            QVERIFY2(feedback.contains(QStringLiteral("　正确答案：A（")) &&
+                         feedback.contains(QStringLiteral("）D（")),
+                     qPrintable(feedback));
         }
     }
 
