@@ -12,6 +12,7 @@
 #include "Pump.h"
 #include "ReportEntry.h"
 #include "SpeakEntry.h"
+#include "Subject.h"
 #include "SubjectEntry.h"
 
 #include <QApplication>
@@ -47,6 +48,7 @@ TFrmMain::TFrmMain(QWidget* parent)
     connect(c.BtnAbout, &QPushButton::clicked, this,
             [this] { platform::Guard([this] { BtnAboutClick(); }); });
     AddSubjectEntry(*this, practice, starts, [this] {
+        // The other subject's bank may not have been opened yet today.
         BackUpToday();
         review.ReloadRecord();
     });

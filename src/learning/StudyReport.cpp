@@ -1,5 +1,6 @@
 #include "StudyReport.h"
 
+#include "Db.h"
 #include "ExamPlan.h"
 #include "FrmChapter.h"
 #include "Mastery.h"
@@ -88,10 +89,15 @@ TStudyReport LoadStudyReport(QDate today, const std::map<int, TMastery>& mastery
     TStudyReport report =
         SummariseStudy(bank, mastery, db::LoadAnswerDays(today.addDays(1 - ReportDays)),
                        db::LoadAllScores(), today, db::LoadExamDate());
+    // 科目一's paper is drawn by chapter, 科目四's by question type.
+    const bool byType = db::CurrentSubject() == db::TSubject::Four;
+    if (byType)
+        report.paper = learning::Subject4Paper();
     std::vector<learning::TEstimateQuestion> questions;
     questions.reserve(bank.size());
     for (const TQuestionTag& q : bank)
-        questions.push_back({.id = q.id, .chapter = q.chapter, .stratum = q.chapter - 1});
+        questions.push_back(
+            {.id = q.id, .chapter = q.chapter, .stratum = byType ? q.kind : q.chapter - 1});
     report.estimate =
         learning::EstimatePass(questions, db::LoadAnswerOutcomes(), today, report.paper);
     return report;

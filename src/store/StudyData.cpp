@@ -21,13 +21,17 @@ std::vector<TScorePoint> LoadAllScores()
 std::vector<TQuestionTag> LoadQuestionTags()
 {
     std::unique_ptr<TSQLiteTable> t = GetQuestionStore().GetTable(
-        QStringLiteral("SELECT id, chapter, iserror FROM examdata order by id"));
+        QStringLiteral("SELECT id, chapter, iserror, trim(a)='', length(trim(result))>1 FROM "
+                       "examdata order by id"));
     std::vector<TQuestionTag> tags;
     tags.reserve(t->RowCount());
     // Like the chapter filter, a chapter that is not a number places the question in none.
     for (; !t->Eof(); t->Next())
         tags.push_back({IntegerFromText(t->FieldAsString(0)), t->FieldAsString(1).toInt(),
-                        t->FieldAsString(2) == u"1"});
+                        t->FieldAsString(2) == u"1",
+                        t->FieldAsString(3) == u"1"   ? 0
+                        : t->FieldAsString(4) == u"1" ? 2
+                                                      : 1});
     return tags;
 }
 

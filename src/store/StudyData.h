@@ -17,6 +17,8 @@ struct TQuestionTag
     int id = 0; // examdata id
     int chapter = 0;
     bool inErrorBook = false;
+    // 0 true/false, 1 choice, 2 multiple choice: the strata of 科目四's paper.
+    int kind = 0;
 };
 
 // The answers given on one calendar day.

@@ -22,7 +22,7 @@ const char* const Usage =
     "Image.db.\n"
     "carry copies the learner's record (error marks, scores, answers, plan) of OLD_DIR's bank "
     "into NEW_DIR's\n"
-    "for the questions NEW_DIR's bank holds; --subject 4 carries Test4.db.\n"
+    "for the questions NEW_DIR's bank holds.\n"
     "Each command takes --subject 1 (the default) or --subject 4; 科目四's bank is Test4.db and "
     "Image4.db.\n";
 
